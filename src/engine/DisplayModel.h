@@ -1,0 +1,56 @@
+#pragma once
+
+#include "GameDisplay.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace nf {
+
+// What a board window would show, kept as plain values: the board for play without windows,
+// and the record that tests read. It starts as a board is designed.
+class DisplayModel : public GameDisplay {
+public:
+    struct Number {
+        Rgb back = colours::black;
+        Rgb text = colours::red;
+        int spot = -1; // player whose spot lies under the number, -1 for none
+    };
+
+    std::string message = "RED TO PLAY";
+    Rgb messageColour = colours::red;
+    std::string round = "ROUND 1 OF 5";
+    Rgb roundColour = colours::red;
+    std::array<std::string, 4> scores{"0", "0", "0", "0"};
+    std::array<Number, 9> numbers{};
+    std::array<std::string, 2> dice{};
+    Rgb diceBack = colours::red;
+    Rgb diceText = colours::white;
+    bool secondDieVisible = true;
+    bool boxVisible = false;
+    bool boxTicked = false;
+    Rgb boxText = colours::black;
+    bool throwEnabled = true;
+    Rgb throwText = colours::red;
+    Rgb throwBack = colours::black;
+    std::vector<std::string> sounds;
+
+    void playSound(std::string_view file) override { sounds.emplace_back(file); }
+    void showMessage(std::string_view text) override { message = text; }
+    void setMessageColour(Rgb colour) override { messageColour = colour; }
+    void dressBoard(int player) override;
+    void dressResult(int winner) override;
+    void showRoundCaption(std::string_view text) override { round = text; }
+    void showScore(int player, long total) override;
+    void showSpot(int number, int player) override;
+    void clearSpots() override;
+    void showCovered(int number) override;
+    void showDie(int die, int figure) override;
+    void showSecondDie(bool visible) override { secondDieVisible = visible; }
+    void showSingleDieBox(bool visible) override { boxVisible = visible; }
+    void tickSingleDieBox(bool ticked) override { boxTicked = ticked; }
+    void enableThrow(bool enabled) override { throwEnabled = enabled; }
+};
+
+} // namespace nf

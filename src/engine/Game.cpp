@@ -1,0 +1,97 @@
+#include "Game.h"
+
+#include "DiceDraw.h"
+
+namespace nf {
+
+Game::Game(MatchState& match, GameDisplay& display, Scheduler& scheduler, RandomSource& random,
+           Clock& clock)
+    : Timer3(scheduler, "Timer3", 250, [this] { blink(); }),
+      Timer2(scheduler, "Timer2", 500, [this] { turnOver(); }),
+      Timer1(scheduler, "Timer1", 2000, [this] { startOfTurn(); }),
+      Timer5(scheduler, "Timer5", 1800, [this] { settle(); }),
+      Timer8(scheduler, "Timer8", 250, [this] { roll(); }), match_(match), display_(display),
+      random_(random), clock_(clock) {}
+
+void Game::playSound(std::string_view file) {
+    if (match_.soundOn())
+        display_.playSound(file);
+}
+
+void Game::load() {
+    end_.GameOver = 0;
+    throw_.DiceCount = 2;
+    if (match_.RestartPrevious == 0) {
+        match_.RoundNumber = 1;
+        match_.Scores = {};
+        match_.CurrentPlayer = 0;
+        for (int i = 0; i < 9; ++i)
+            match_.Covered[static_cast<std::size_t>(i)] = 0;
+    }
+    for (int p = 0; p < kPlayers; ++p)
+        display_.showScore(p, match_.Scores[static_cast<std::size_t>(p)]);
+    if (match_.RestartPrevious == 1)
+        showResumedMatch();
+    display_.showRoundCaption(roundCaption(match_.RoundNumber));
+}
+
+void Game::showResumedMatch() {
+    const std::optional<int> player = resumedPlayer();
+    if (player) {
+        display_.setMessageColour(playerColour(*player));
+        display_.showMessage(turnMessage(*player));
+        for (int n = 1; n <= 9; ++n)
+            if (match_.Covered[static_cast<std::size_t>(n - 1)] == 1)
+                display_.showSpot(n, *player);
+    }
+    display_.dressBoard(player.value_or(0)); // a board left as designed is dressed for Red
+    for (int n = 1; n <= 9; ++n)
+        if (match_.Covered[static_cast<std::size_t>(n - 1)] == 1)
+            display_.showCovered(n);
+}
+
+bool Game::clickThrowDice() {
+    if (!canThrow())
+        return false;
+    const auto dice = drawDice(random_, clock_, throw_);
+    return throwDice(dice[0], dice[1]);
+}
+
+bool Game::clickSingleDieBox() {
+    if (!throw_.boxShown)
+        return false;
+    setSingleDieTicked(!throw_.boxTicked);
+    return true;
+}
+
+void Game::setSingleDieTicked(bool ticked) {
+    if (ticked == throw_.boxTicked)
+        return;
+    throw_.boxTicked = ticked;
+    display_.tickSingleDieBox(ticked);
+    singleDieChanged();
+}
+
+void Game::singleDieChanged() {
+    display_.showSecondDie(!throw_.boxTicked);
+    throw_.DiceCount = throw_.boxTicked ? 1 : 2;
+    throw_.Dice[0] = 0;
+    throw_.Dice[1] = 0;
+    display_.showDie(0, 0);
+    display_.showDie(1, 0);
+}
+
+bool Game::sevenEightNineCovered() const {
+    return match_.Covered[6] == 1 && match_.Covered[7] == 1 && match_.Covered[8] == 1;
+}
+
+// Offered only while the throw is used up: ticking the box in the middle of a throw would
+// blank the dice with "Throw Dice" still disabled, leaving nothing to cover or throw.
+void Game::offerSingleDie() {
+    if (sevenEightNineCovered() && throw_.throwEnabled) {
+        throw_.boxShown = true;
+        display_.showSingleDieBox(true);
+    }
+}
+
+} // namespace nf

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "GameDisplay.h"
+#include "MatchState.h"
+#include "Random.h"
+#include "ThrowState.h"
+#include "Timer.h"
+
+#include <optional>
+
+namespace nf {
+
+// The game on one board window: the rules of a throw, the cover operation, the single-die
+// option, the hand-over between turns, the end of the match and a new match. It owns the
+// board's timers; the match state it plays on is shared with the other windows. It never
+// draws: everything shown goes through GameDisplay.
+class Game {
+public:
+    Game(MatchState& match, GameDisplay& display, Scheduler& scheduler, RandomSource& random,
+         Clock& clock);
+    virtual ~Game() = default;
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // The window's load: a new match, or with RestartPrevious 1 the match already in the
+    // shared state, shown as resumed.
+    void load();
+
+    // A hand-over is running: the buttons take no clicks.
+    bool handOverPending() const { return Timer1.enabled() || Timer2.enabled(); }
+    bool rolling() const { return Timer5.enabled(); }
+    bool canThrow() const { return !handOverPending() && throw_.throwEnabled; }
+
+    // "Throw Dice": draws the dice from a generator reseeded from the time of day.
+    bool clickThrowDice();
+    // "Throw Dice" with the values given (d2 is ignored with one die); false when refused.
+    bool throwDice(int d1, int d2);
+    // A click on number 1..9 (or the spot under it); true when the number was covered.
+    bool clickNumber(int number);
+    // A click on "Throw Just One Die"; false while the box is hidden.
+    bool clickSingleDieBox();
+    // "New Game"; false when refused during a hand-over.
+    bool clickNewGame();
+
+    const MatchState& match() const { return match_; }
+    const ThrowState& throwState() const { return throw_; }
+    const EndState& endState() const { return end_; }
+
+    // The window's timers, in the window's order (which decides ties between their ticks).
+    Timer Timer3; // end-of-match blinker
+    Timer Timer2; // turn over
+    Timer Timer1; // start of a turn
+    Timer Timer5; // settling of the dice
+    Timer Timer8; // rolling of the dice
+
+protected:
+    // Step 14 of covering: offer the single-die option once 7, 8 and 9 are covered.
+    virtual void offerSingleDie();
+    // After the last die has settled and the no-move test has run.
+    virtual void afterSettled() {}
+    // After a turn has started (not when the match has just ended).
+    virtual void afterTurnStart() {}
+    // The player whose message and spots a resumed board shows; none keeps the designed look.
+    virtual std::optional<int> resumedPlayer() const { return playerOf(match_.CurrentPlayer); }
+
+    void setSingleDieTicked(bool ticked); // a change by the program runs the click handling
+    bool sevenEightNineCovered() const;
+    void playSound(std::string_view file);
+
+    MatchState& match_;
+    GameDisplay& display_;
+    RandomSource& random_;
+    Clock& clock_;
+    ThrowState throw_;
+    EndState end_;
+
+private:
+    void showResumedMatch();
+    void singleDieChanged();
+    bool acceptsCover(int number);
+    bool matchesThrow(int number) const;
+    void scoreCover(int number);
+    void finishCover();
+
+    void roll();   // Timer8
+    void settle(); // Timer5
+    void checkturnover();
+
+    void turnOver();    // Timer2
+    void startOfTurn(); // Timer1
+    bool openRound();
+    void playagain();
+    void endofgame();
+    void blink(); // Timer3
+};
+
+} // namespace nf

@@ -1,0 +1,71 @@
+#include "Game.h"
+
+namespace nf {
+
+// Steps 1 to 7 of covering: the refusals. The dice rolling is a refusal of its own, so that
+// no number is taken on dice the player cannot see yet.
+bool Game::acceptsCover(int number) {
+    ThrowState& t = throw_;
+    if (Timer1.enabled() || rolling())
+        return false;
+    if (match_.Covered[static_cast<std::size_t>(number - 1)] == 1)
+        return false;
+    if (t.DiceCount == 1 && number != t.Dice[0])
+        return false;
+    if ((number == t.Dice[0] || number == t.Dice[1]) && t.SumOnly == 1)
+        return false;
+    if (number == t.Dice[0] + t.Dice[1] && t.CoveredThisThrow > 0)
+        return false;
+    if (t.boxTicked)
+        t.Dice[1] = 0;
+    return t.SumTaken != 1;
+}
+
+bool Game::matchesThrow(int number) const {
+    const ThrowState& t = throw_;
+    return number == t.Dice[0] + t.Dice[1] || number == t.Dice[0] || number == t.Dice[1];
+}
+
+bool Game::clickNumber(int number) {
+    if (number < 1 || number > 9 || !acceptsCover(number))
+        return false;
+    const bool covers = matchesThrow(number);
+    if (covers) {
+        playSound("wav\\click1.wav");
+        scoreCover(number);
+    }
+    finishCover();
+    return covers;
+}
+
+// Steps 10 to 13: the throw's bookkeeping, the points and the covered number.
+void Game::scoreCover(int number) {
+    ThrowState& t = throw_;
+    const bool isSum = number == t.Dice[0] + t.Dice[1];
+    if (isSum)
+        t.SumTaken = 1;
+    ++t.CoveredThisThrow;
+    if (t.CoveredThisThrow == 2 || t.boxTicked || isSum) {
+        t.throwEnabled = true;
+        display_.enableThrow(true);
+    }
+    const int player = playerOf(match_.CurrentPlayer);
+    auto& score = match_.Scores[static_cast<std::size_t>(player)];
+    display_.showSpot(number, player);
+    score = saturate16(long{score} + number);
+    display_.showScore(player, score);
+    match_.Covered[static_cast<std::size_t>(number - 1)] = 1;
+    display_.showCovered(number);
+}
+
+// Steps 14 and 15, which also follow a click that matched nothing.
+void Game::finishCover() {
+    offerSingleDie();
+    int count = 0;
+    for (int i = 0; i < 9; ++i)
+        count += match_.Covered[static_cast<std::size_t>(i)] == 1 ? 1 : 0;
+    if (count == 9)
+        playagain();
+}
+
+} // namespace nf

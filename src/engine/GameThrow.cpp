@@ -1,0 +1,72 @@
+#include "DiceDraw.h"
+#include "Game.h"
+#include "NoMoveTest.h"
+
+namespace nf {
+namespace {
+bool isFace(int value) {
+    return value >= 1 && value <= 6;
+}
+} // namespace
+
+bool Game::throwDice(int d1, int d2) {
+    ThrowState& t = throw_;
+    const bool twoDice = t.DiceCount != 1;
+    if (!canThrow() || !isFace(d1) || (twoDice && !isFace(d2)))
+        return false;
+    t.boxShown = false;
+    display_.showSingleDieBox(false);
+    t.CoveredThisThrow = 0;
+    t.SumTaken = 0;
+    t.Dice[0] = static_cast<i16>(d1);
+    if (twoDice)
+        t.Dice[1] = static_cast<i16>(d2);
+    t.SettledDice = 0;
+    Timer5.setInterval(1800);
+    Timer5.setEnabled(true);
+    Timer8.setEnabled(true);
+    t.throwEnabled = false;
+    display_.enableThrow(false);
+    playSound("wav\\cupdice.wav");
+    return true;
+}
+
+// The dice not yet settled show random figures; the hidden second die of a single-die throw
+// rolls too, unseen.
+void Game::roll() {
+    Timer8.setInterval(5);
+    for (int die = throw_.SettledDice; die < 2; ++die)
+        display_.showDie(die, drawFigure(random_));
+    if (throw_.SettledDice >= throw_.DiceCount)
+        Timer8.setEnabled(false);
+}
+
+void Game::settle() {
+    ThrowState& t = throw_;
+    Timer5.setInterval(250);
+    if (t.SettledDice < 0 || t.SettledDice > 1) {
+        Timer5.setEnabled(false);
+        return;
+    }
+    display_.showDie(t.SettledDice, t.Dice[static_cast<std::size_t>(t.SettledDice)]);
+    ++t.SettledDice;
+    if (t.SettledDice >= t.DiceCount) {
+        Timer5.setEnabled(false);
+        checkturnover();
+        afterSettled();
+    }
+}
+
+void Game::checkturnover() {
+    ThrowState& t = throw_;
+    if (t.DiceCount == 1)
+        t.Dice[1] = 0;
+    const NoMoveResult result =
+        checkTurnOver(t.Dice[0], t.Dice[1], t.DiceCount, t.boxTicked, match_.Covered);
+    t.TurnOver = result.TurnOver;
+    t.SumOnly = result.SumOnly;
+    if (t.TurnOver == 1)
+        Timer2.setEnabled(true);
+}
+
+} // namespace nf

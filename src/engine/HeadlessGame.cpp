@@ -1,0 +1,68 @@
+#include "HeadlessGame.h"
+
+#include <sstream>
+
+namespace nf {
+namespace {
+constexpr double kTenInTheMorning = 36000.0;
+constexpr int kFirstDieSettles = 1800;
+constexpr int kSecondDieSettles = 250;
+} // namespace
+
+HeadlessGame::HeadlessGame(int players, std::uint64_t seed)
+    : clock_(scheduler_, kTenInTheMorning), random_(seed),
+      game_(match_, shown_, scheduler_, random_, clock_) {
+    match_.PlayerCount = static_cast<i16>(players);
+    match_.SoundOn = 1;
+    match_.HideDesktop = 1;
+    game_.load();
+}
+
+HeadlessGame::HeadlessGame(const MatchState& saved, std::uint64_t seed, Resumed)
+    : match_(saved), clock_(scheduler_, kTenInTheMorning), random_(seed),
+      game_(match_, shown_, scheduler_, random_, clock_) {
+    match_.RestartPrevious = 1;
+    game_.load();
+    match_.RestartPrevious = 0;
+}
+
+std::unique_ptr<HeadlessGame> HeadlessGame::resume(const MatchState& saved, std::uint64_t seed) {
+    return std::unique_ptr<HeadlessGame>(new HeadlessGame(saved, seed, Resumed{}));
+}
+
+void HeadlessGame::settleThrow(int diceCount) {
+    wait(kFirstDieSettles + (diceCount == 1 ? 0 : kSecondDieSettles));
+}
+
+bool HeadlessGame::throwDice(int d1, int d2) {
+    const int diceCount = game_.throwState().DiceCount;
+    if (!game_.throwDice(d1, d2))
+        return false;
+    settleThrow(diceCount);
+    return true;
+}
+
+bool HeadlessGame::throwRandom() {
+    const int diceCount = game_.throwState().DiceCount;
+    if (!game_.clickThrowDice())
+        return false;
+    settleThrow(diceCount);
+    return true;
+}
+
+std::string HeadlessGame::stateLine() const {
+    const ThrowState& t = game_.throwState();
+    std::ostringstream out;
+    out << "round=" << match_.RoundNumber << " player=" << match_.CurrentPlayer
+        << " scores=" << match_.Scores[0] << ',' << match_.Scores[1] << ',' << match_.Scores[2]
+        << ',' << match_.Scores[3] << " covered=";
+    for (std::size_t i = 0; i < 9; ++i)
+        out << (match_.Covered[i] == 1 ? '1' : '0');
+    out << " dice=" << t.Dice[0] << ',' << t.Dice[1] << " dicecount=" << t.DiceCount
+        << " throw=" << (game_.canThrow() ? "on" : "off")
+        << " box=" << (t.boxShown ? "shown" : "hidden") << " message=\"" << shown_.message
+        << "\" gameover=" << game_.endState().GameOver;
+    return out.str();
+}
+
+} // namespace nf

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Int16.h"
+
+#include <array>
+
+namespace nf {
+
+// The board's state of the current throw; zero when a board is created.
+struct ThrowState {
+    std::array<i16, 3> Dice{}; // 1..6, 0 when not thrown; entry 2 is never used
+    i16 DiceCount = 0;         // 2, or 1 while the single-die option is chosen
+    i16 TurnOver = 0;          // the settled throw allows no move
+    i16 SumOnly = 0;           // the dice may not be taken separately
+    i16 CoveredThisThrow = 0;
+    i16 SumTaken = 0;
+    i16 SettledDice = 0; // dice already showing their value in the current throw
+
+    // The single-die option ("Throw Just One Die"): offered (box shown) and chosen (ticked).
+    bool boxShown = false;
+    bool boxTicked = false;
+    bool throwEnabled = true; // "Throw Dice" takes clicks
+};
+
+// The end of a match, kept by the board.
+struct EndState {
+    std::array<i16, 5> FinalScores{}; // entry 4 is never used
+    i16 Winner = 0;
+    i16 Draw = 0;
+    i16 GameOver = 0;
+    i16 BlinkCount = 0;
+};
+
+} // namespace nf

@@ -1,0 +1,87 @@
+#include "engine/DiceDraw.h"
+
+#include <deque>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace nf {
+namespace {
+
+// Plays back the numbers it is given and records each reseed.
+class ScriptedRandom : public RandomSource {
+public:
+    std::deque<double> values;
+    std::vector<double> seeds;
+    double next() override {
+        if (values.empty())
+            return 0.0;
+        const double v = values.front();
+        values.pop_front();
+        return v;
+    }
+    void reseed(double seed) override { seeds.push_back(seed); }
+};
+
+class FixedClock : public Clock {
+public:
+    double seconds = 45296.25; // 12:34:56.25
+    double secondsSinceMidnight() override { return seconds; }
+};
+
+// r for k draws, then the figure each draw shows.
+void script(ScriptedRandom& r, std::initializer_list<double> drawsThenFigures) {
+    r.values.insert(r.values.end(), drawsThenFigures);
+}
+
+TEST(DiceDraw, EachDieKeepsTheLastOfItsDrawsAfterAReseedFromTheTimeOfDay) {
+    ScriptedRandom r;
+    FixedClock clock;
+    ThrowState t;
+    t.DiceCount = 2;
+    script(r, {0.035, 0.0, 0.5, 0.99}); // die 0: k = 3, showing 1, 4, then 6
+    script(r, {0.015, 0.2});            // die 1: k = 1, showing 2
+    EXPECT_EQ(drawDice(r, clock, t), (std::array<int, 2>{6, 2}));
+    EXPECT_EQ(r.seeds, std::vector<double>{45296.25});
+    EXPECT_TRUE(r.values.empty());
+}
+
+TEST(DiceDraw, ADieDrawnZeroTimesKeepsItsValueOrShowsOne) {
+    ScriptedRandom r;
+    FixedClock clock;
+    ThrowState t;
+    t.DiceCount = 2;
+    t.Dice = {5, 0, 0};
+    script(r, {0.0, 0.005}); // k = 0 for both dice
+    EXPECT_EQ(drawDice(r, clock, t), (std::array<int, 2>{5, 1}));
+}
+
+TEST(DiceDraw, OneDieDrawsOnlyTheFirst) {
+    ScriptedRandom r;
+    FixedClock clock;
+    ThrowState t;
+    t.DiceCount = 1;
+    t.Dice = {0, 3, 0};
+    script(r, {0.025, 0.6, 0.7, 0.42});
+    EXPECT_EQ(drawDice(r, clock, t), (std::array<int, 2>{5, 0}));
+    EXPECT_EQ(r.values.size(), 1u);
+}
+
+TEST(DiceDraw, SeededDrawsAreFairFaces) {
+    SeededRandom r(7);
+    FixedClock clock;
+    ThrowState t;
+    t.DiceCount = 2;
+    std::array<int, 7> counts{};
+    for (int i = 0; i < 6000; ++i) {
+        clock.seconds += 0.001;
+        const auto dice = drawDice(r, clock, t);
+        ++counts[static_cast<std::size_t>(dice[0])];
+        ++counts[static_cast<std::size_t>(dice[1])];
+    }
+    EXPECT_EQ(counts[0], 0);
+    for (int face = 1; face <= 6; ++face)
+        EXPECT_NEAR(counts[static_cast<std::size_t>(face)], 2000, 250) << "face " << face;
+}
+
+} // namespace
+} // namespace nf

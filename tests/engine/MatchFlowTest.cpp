@@ -1,0 +1,233 @@
+#include "Tables.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace nf {
+namespace {
+using test::coveredNumbers;
+
+// Each colour's move in the scripted matches: a throw and the sum it covers.
+struct Move {
+    int d1, d2, number;
+};
+const Move kMoves[4] = {{6, 3, 9}, {4, 4, 8}, {1, 1, 2}, {3, 3, 6}};
+
+// One turn: a scoring throw, then double six, which ends any turn, and the hand-over.
+void playScriptedTurn(HeadlessGame& table) {
+    const Move& m = kMoves[playerOf(table.match().CurrentPlayer)];
+    ASSERT_TRUE(table.throwDice(m.d1, m.d2));
+    ASSERT_TRUE(table.cover(m.number));
+    ASSERT_TRUE(table.throwDice(6, 6));
+    ASSERT_EQ(table.game().throwState().TurnOver, 1);
+    table.wait(2500);
+}
+
+class WholeMatch : public ::testing::TestWithParam<int> {};
+
+TEST_P(WholeMatch, FiveRoundsInTurnOrderThenTheResult) {
+    const int players = GetParam();
+    HeadlessGame table(players);
+    EXPECT_EQ(table.shown().message, "RED TO PLAY");
+    EXPECT_TRUE(table.game().canThrow()) << "Red throws first without a pause";
+
+    std::vector<std::string> turns;
+    while (table.game().endState().GameOver == 0 && turns.size() < 40) {
+        turns.push_back(table.shown().round + " " + table.shown().message);
+        playScriptedTurn(table);
+    }
+    ASSERT_EQ(turns.size(), static_cast<std::size_t>(5 * players));
+    const char* colours[] = {"RED", "MAGENTA", "YELLOW", "GREEN"};
+    for (int round = 1; round <= 5; ++round)
+        for (int p = 0; p < players; ++p)
+            EXPECT_EQ(turns[static_cast<std::size_t>((round - 1) * players + p)],
+                      "ROUND " + std::to_string(round) + " OF 5 " + colours[p] + " TO PLAY");
+
+    for (int p = 0; p < 4; ++p)
+        EXPECT_EQ(table.match().Scores[static_cast<std::size_t>(p)],
+                  p < players ? 5 * kMoves[p].number : 0);
+    EXPECT_EQ(table.shown().message, "RED HAS WON!");
+    EXPECT_EQ(table.shown().round, "END OF GAME");
+    EXPECT_FALSE(table.game().canThrow());
+    EXPECT_EQ(table.shown().sounds.back(), "wav\\gong.wav");
+}
+
+INSTANTIATE_TEST_SUITE_P(Players, WholeMatch, ::testing::Values(2, 3, 4));
+
+TEST(MatchFlow, HandOverTakesHalfASecondThenTwoSeconds) {
+    HeadlessGame table(3);
+    ASSERT_TRUE(table.throwDice(2, 3));
+    ASSERT_TRUE(table.cover(5));
+    table.throwDice(5, 5);
+    EXPECT_EQ(table.shown().message, "RED TO PLAY");
+    table.wait(499);
+    EXPECT_EQ(table.shown().message, "RED TO PLAY");
+    table.wait(1);
+    EXPECT_EQ(table.shown().message, "TURN OVER");
+    EXPECT_EQ(table.shown().messageColour, colours::red) << "in the colour of the turn that ends";
+    EXPECT_EQ(table.shown().sounds.back(), "wav\\ping.wav");
+    table.wait(1999);
+    EXPECT_EQ(table.shown().message, "TURN OVER");
+    EXPECT_EQ(coveredNumbers(table.match()), std::set<int>{5});
+    table.wait(1);
+    EXPECT_EQ(table.shown().message, "MAGENTA TO PLAY");
+    EXPECT_EQ(table.shown().messageColour, colours::magenta);
+    EXPECT_EQ(table.shown().diceBack, colours::magenta);
+    EXPECT_EQ(table.shown().diceText, colours::black);
+    EXPECT_EQ(table.shown().numbers[4].text, colours::magenta);
+    EXPECT_EQ(table.shown().numbers[4].back, colours::black);
+    EXPECT_EQ(table.shown().numbers[4].spot, -1);
+    EXPECT_TRUE(coveredNumbers(table.match()).empty());
+    EXPECT_EQ(table.shown().round, "ROUND 1 OF 5");
+    EXPECT_TRUE(table.game().canThrow());
+}
+
+TEST(MatchFlow, ButtonsAndNumbersAreRefusedDuringAHandOver) {
+    HeadlessGame table(2);
+    table.throwDice(1, 3);
+    table.cover(4);
+    table.throwDice(6, 6); // 12: no move
+    for (int step = 0; step < 5; ++step) {
+        EXPECT_TRUE(table.game().handOverPending());
+        EXPECT_FALSE(table.newGame());
+        EXPECT_FALSE(table.game().throwDice(1, 2));
+        for (int n = 1; n <= 9; ++n)
+            EXPECT_FALSE(table.cover(n));
+        table.wait(490);
+    }
+    table.wait(50);
+    EXPECT_FALSE(table.game().handOverPending());
+    EXPECT_EQ(table.match().CurrentPlayer, 1);
+    EXPECT_EQ(table.match().Scores[0], 4);
+    EXPECT_TRUE(table.newGame());
+}
+
+TEST(MatchFlow, ClearingTheBoardKeepsTheRoundAndThePlayer) {
+    for (int player : {0, 1}) {
+        SCOPED_TRACE(player);
+        MatchState saved = test::savedMatch({1, 2, 3, 4, 5, 6, 7, 8}, 2, player, 3);
+        saved.Scores = {30, 30, 0, 0};
+        auto table = HeadlessGame::resume(saved);
+        table->throwDice(4, 5);
+        ASSERT_TRUE(table->cover(9));
+        EXPECT_FALSE(table->newGame());
+        table->wait(2000);
+        EXPECT_EQ(table->match().RoundNumber, 3);
+        EXPECT_EQ(table->shown().round, "ROUND 3 OF 5");
+        EXPECT_EQ(table->match().CurrentPlayer, player);
+        EXPECT_EQ(table->match().Scores[static_cast<std::size_t>(player)], 39);
+        EXPECT_TRUE(coveredNumbers(table->match()).empty());
+        EXPECT_NE(table->shown().message, "TURN OVER");
+        EXPECT_TRUE(table->game().canThrow());
+    }
+}
+
+struct ResultCase {
+    std::vector<int> totals;
+    std::string message;
+    Rgb colour;
+};
+
+TEST(MatchFlow, ResultsAfterTheFifthRound) {
+    const std::vector<ResultCase> cases = {
+        {{12, 40, 40, 9}, "IT'S A DRAW", colours::magenta},
+        {{0, 0}, "IT'S A DRAW", colours::red},
+        {{30, 30}, "IT'S A DRAW", colours::red},
+        {{25, 17}, "RED HAS WON!", colours::red},
+        {{3, 4, 9}, "YELLOW HAS WON!", colours::yellow},
+        {{1, 2, 3, 50}, "GREEN HAS WON!", colours::green},
+    };
+    for (const ResultCase& c : cases) {
+        SCOPED_TRACE(c.message);
+        const int players = static_cast<int>(c.totals.size());
+        MatchState saved = test::savedMatch({}, players, players - 1, 5);
+        for (std::size_t i = 0; i < c.totals.size(); ++i)
+            saved.Scores[i] = static_cast<i16>(c.totals[i]);
+        auto table = HeadlessGame::resume(saved);
+        table->throwDice(5, 5);
+        table->wait(2500);
+        EXPECT_EQ(table->game().endState().GameOver, 1);
+        EXPECT_EQ(table->shown().message, c.message);
+        EXPECT_EQ(table->shown().round, "END OF GAME");
+        EXPECT_EQ(table->shown().roundColour, c.colour);
+        EXPECT_EQ(table->shown().diceBack, c.colour);
+        EXPECT_EQ(table->shown().throwBack, c.colour);
+
+        // The result blinks white and the winner's colour, 250 ms each.
+        EXPECT_EQ(table->shown().messageColour, c.colour);
+        table->wait(250);
+        EXPECT_EQ(table->shown().messageColour, colours::white);
+        table->wait(250);
+        EXPECT_EQ(table->shown().messageColour, c.colour);
+        EXPECT_FALSE(table->throwDice(1, 2));
+    }
+}
+
+TEST(MatchFlow, NewGameAfterTheEndStartsRoundOneWithRed) {
+    MatchState saved = test::savedMatch({}, 2, 1, 5);
+    saved.Scores = {10, 20, 0, 0};
+    auto table = HeadlessGame::resume(saved);
+    table->throwDice(6, 6);
+    table->wait(2500);
+    ASSERT_EQ(table->shown().message, "MAGENTA HAS WON!");
+    table->wait(1000);
+
+    ASSERT_TRUE(table->newGame());
+    EXPECT_EQ(table->shown().scores[1], "0");
+    table->wait(1);
+    EXPECT_EQ(table->game().endState().GameOver, 0);
+    EXPECT_EQ(table->match().RoundNumber, 1);
+    EXPECT_EQ(table->match().CurrentPlayer, 0);
+    EXPECT_EQ(table->shown().message, "RED TO PLAY");
+    EXPECT_EQ(table->shown().round, "ROUND 1 OF 5");
+    const Rgb colourNow = table->shown().messageColour;
+    table->wait(1000);
+    EXPECT_EQ(table->shown().messageColour, colourNow) << "the blinker has stopped";
+    EXPECT_TRUE(table->game().canThrow());
+}
+
+TEST(MatchFlow, NewGameStopsAThrowStillRolling) {
+    HeadlessGame table(2);
+    table.throwDice(3, 4);
+    table.cover(7);
+    ASSERT_TRUE(table.game().throwDice(6, 6)); // would end Red's turn once settled
+    table.wait(1000);
+    ASSERT_TRUE(table.newGame());
+    table.wait(5000);
+    EXPECT_FALSE(table.game().Timer2.enabled());
+    EXPECT_EQ(table.shown().message, "RED TO PLAY");
+    EXPECT_EQ(table.match().CurrentPlayer, 0);
+    EXPECT_EQ(table.match().Scores[0], 0);
+    EXPECT_EQ(table.shown().dice[0], "");
+    EXPECT_EQ(table.shown().dice[1], "");
+    EXPECT_TRUE(table.throwDice(2, 2));
+    EXPECT_TRUE(table.cover(4));
+}
+
+TEST(MatchFlow, DiceSettleOneAfterTheOtherAndRollFasterAfterTheFirstThrow) {
+    HeadlessGame table(2);
+    const VirtualScheduler& clock = table.scheduler();
+    ASSERT_TRUE(table.game().throwDice(2, 5));
+    EXPECT_EQ(table.shown().sounds.back(), "wav\\cupdice.wav");
+    EXPECT_FALSE(table.game().canThrow());
+    table.wait(249);
+    EXPECT_EQ(table.shown().dice[0], "") << "the first throw rolls from 250 ms";
+    table.wait(1);
+    EXPECT_NE(table.shown().dice[0], "");
+    table.wait(1550);
+    EXPECT_EQ(table.shown().dice[0], "2");
+    EXPECT_EQ(table.game().throwState().SettledDice, 1);
+    table.wait(250);
+    EXPECT_EQ(table.shown().dice[1], "5");
+    EXPECT_EQ(clock.now(), 2050);
+    table.wait(10);
+    EXPECT_FALSE(table.game().Timer8.enabled()) << "rolling stops at its next tick";
+
+    table.cover(7);
+    ASSERT_TRUE(table.game().throwDice(1, 1));
+    EXPECT_EQ(table.game().Timer8.interval(), 5) << "later throws roll from 5 ms";
+}
+
+} // namespace
+} // namespace nf

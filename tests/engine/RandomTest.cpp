@@ -1,0 +1,47 @@
+#include "engine/Random.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+namespace nf {
+namespace {
+
+TEST(SeededRandom, ValuesLieInTheHalfOpenUnitInterval) {
+    SeededRandom r(1);
+    double lowest = 1, highest = 0;
+    for (int i = 0; i < 100000; ++i) {
+        const double v = r.next();
+        ASSERT_GE(v, 0.0);
+        ASSERT_LT(v, 1.0);
+        lowest = std::min(lowest, v);
+        highest = std::max(highest, v);
+    }
+    EXPECT_LT(lowest, 0.001);
+    EXPECT_GT(highest, 0.999);
+}
+
+TEST(SeededRandom, AReseedReplaysAndReseedsWithinOneSecondDiffer) {
+    SeededRandom a(9), b(9), other(10);
+    a.reseed(37000.125);
+    b.reseed(37000.125);
+    other.reseed(37000.125);
+    EXPECT_EQ(a.next(), b.next());
+    EXPECT_NE(b.next(), other.next()) << "the base seed takes part";
+
+    std::set<double> firsts;
+    for (int ms = 0; ms < 1000; ++ms) {
+        a.reseed(37000 + ms / 1000.0);
+        firsts.insert(a.next());
+    }
+    EXPECT_EQ(firsts.size(), 1000u);
+}
+
+TEST(SystemClock, GivesTheTimeOfDayWithItsFraction) {
+    SystemClock clock;
+    const double t = clock.secondsSinceMidnight();
+    EXPECT_GE(t, 0.0);
+    EXPECT_LT(t, 86400.0);
+}
+
+} // namespace
+} // namespace nf
