@@ -1,7 +1,5 @@
 #include "app/DemoMatch.h"
-#include "app/DisplayCheck.h"
 
-#include <cstdlib>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -20,19 +18,6 @@ TEST(DemoMatch, PlaysToAResultAndReplaysFromItsSeed) {
         EXPECT_TRUE(text.find("HAS WON!") != std::string::npos ||
                     text.find("IT'S A DRAW") != std::string::npos);
     }
-}
-
-TEST(DisplayCheck, AnyOfTheDisplayVariablesWillDo) {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        unsetenv(name);
-    EXPECT_FALSE(hasDisplay());
-    setenv("DISPLAY", "", 1);
-    EXPECT_FALSE(hasDisplay()) << "an empty variable names no display";
-    setenv("WAYLAND_DISPLAY", "wayland-0", 1);
-    EXPECT_TRUE(hasDisplay());
-    unsetenv("WAYLAND_DISPLAY");
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    EXPECT_TRUE(hasDisplay());
 }
 
 } // namespace

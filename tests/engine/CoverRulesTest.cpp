@@ -59,17 +59,6 @@ TEST(CoverRules, ThrowsAllowWhatTheRulesAllow) {
     }
 }
 
-TEST(CoverRules, ACoverScoresForThePlayerAndShowsTheirSpot) {
-    auto table = tableWith({}, 3, 2); // Yellow to move
-    table->throwDice(2, 6);
-    EXPECT_TRUE(table->cover(8));
-    EXPECT_EQ(table->match().Scores[2], 8);
-    EXPECT_EQ(table->shown().scores[2], "8");
-    EXPECT_EQ(table->shown().numbers[7].spot, 2);
-    EXPECT_EQ(table->shown().numbers[7].back, colours::covered);
-    EXPECT_EQ(table->shown().sounds.back(), "wav\\click1.wav");
-}
-
 TEST(CoverRules, NumbersWaitUntilTheDiceHaveSettled) {
     auto table = tableWith({});
     ASSERT_TRUE(table->game().throwDice(3, 4));
@@ -123,19 +112,6 @@ TEST(CoverRules, UnrelatedClickOffersTheBoxBetweenThrowsAndTheChoiceStaysForTheT
     EXPECT_EQ(t.DiceCount, 2) << "the next turn throws two dice again";
     EXPECT_FALSE(table->shown().boxTicked);
     EXPECT_TRUE(table->shown().secondDieVisible);
-}
-
-TEST(CoverRules, UntickingGoesBackToTwoDiceAndBlanksTheDice) {
-    auto table = tableWith({7, 8, 9});
-    table->throwDice(1, 2);
-    table->cover(3);
-    table->tickBox();
-    table->tickBox();
-    EXPECT_EQ(table->game().throwState().DiceCount, 2);
-    EXPECT_EQ(table->shown().dice[0], "");
-    EXPECT_EQ(table->shown().dice[1], "");
-    EXPECT_TRUE(table->throwDice(1, 4));
-    EXPECT_TRUE(table->cover(5));
 }
 
 TEST(CoverRules, TheNinthNumberScoresThenClearsTheBoardForTheSamePlayer) {

@@ -66,22 +66,5 @@ TEST(DiceDraw, OneDieDrawsOnlyTheFirst) {
     EXPECT_EQ(r.values.size(), 1u);
 }
 
-TEST(DiceDraw, SeededDrawsAreFairFaces) {
-    SeededRandom r(7);
-    FixedClock clock;
-    ThrowState t;
-    t.DiceCount = 2;
-    std::array<int, 7> counts{};
-    for (int i = 0; i < 6000; ++i) {
-        clock.seconds += 0.001;
-        const auto dice = drawDice(r, clock, t);
-        ++counts[static_cast<std::size_t>(dice[0])];
-        ++counts[static_cast<std::size_t>(dice[1])];
-    }
-    EXPECT_EQ(counts[0], 0);
-    for (int face = 1; face <= 6; ++face)
-        EXPECT_NEAR(counts[static_cast<std::size_t>(face)], 2000, 250) << "face " << face;
-}
-
 } // namespace
 } // namespace nf

@@ -118,15 +118,5 @@ TEST(HostileState, RoundsOutOfRangeEndOrRunWithoutWrapping) {
     EXPECT_EQ(clearing->match().RoundNumber, kMin + 1);
 }
 
-TEST(HostileState, ABoardResumedFullyCoveredPassesTheDiceAtTheNextThrow) {
-    auto table = test::tableWith({1, 2, 3, 4, 5, 6, 7, 8, 9});
-    EXPECT_FALSE(table->cover(5));
-    ASSERT_TRUE(table->throwDice(1, 2));
-    EXPECT_EQ(table->game().throwState().TurnOver, 1);
-    table->wait(2500);
-    EXPECT_EQ(table->shown().message, "MAGENTA TO PLAY");
-    EXPECT_TRUE(test::coveredNumbers(table->match()).empty());
-}
-
 } // namespace
 } // namespace nf

@@ -1,5 +1,4 @@
 #include "Tables.h"
-#include "engine/NoMoveTest.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -98,19 +97,6 @@ TEST(NoMoveTestProperty, LetsOneDieThroughExactlyWhenItsNumberIsOpen) {
             const bool open = board.Covered[static_cast<std::size_t>(die - 1)] == 0;
             EXPECT_EQ(table->game().throwState().TurnOver == 0, open);
             EXPECT_EQ(open, someSequenceUsesItUp(board, die, 0, true));
-        }
-    }
-}
-
-// The test on its own, for every board: one die passes exactly on an open number and is
-// never restricted to a sum.
-TEST(NoMoveTestProperty, SingleDieOnEveryBoard) {
-    for (int mask = 0; mask < 512; ++mask) {
-        const MatchState board = boardFromMask(mask);
-        for (int die = 1; die <= 6; ++die) {
-            const NoMoveResult r = checkTurnOver(die, 6, 1, true, board.Covered);
-            EXPECT_EQ(r.TurnOver, board.Covered[static_cast<std::size_t>(die - 1)]);
-            EXPECT_EQ(r.SumOnly, 0);
         }
     }
 }

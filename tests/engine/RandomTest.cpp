@@ -36,12 +36,5 @@ TEST(SeededRandom, AReseedReplaysAndReseedsWithinOneSecondDiffer) {
     EXPECT_EQ(firsts.size(), 1000u);
 }
 
-TEST(SystemClock, GivesTheTimeOfDayWithItsFraction) {
-    SystemClock clock;
-    const double t = clock.secondsSinceMidnight();
-    EXPECT_GE(t, 0.0);
-    EXPECT_LT(t, 86400.0);
-}
-
 } // namespace
 } // namespace nf
