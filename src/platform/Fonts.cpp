@@ -1,0 +1,49 @@
+#include "Fonts.h"
+
+#include <QFontDatabase>
+#include <cmath>
+
+namespace nf {
+namespace {
+
+bool& tahomaLoaded() {
+    static bool loaded = false;
+    return loaded;
+}
+
+} // namespace
+
+void Fonts::loadApplicationFonts() {
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    // Only the regular face: the bold file of fonts-wine draws hardly heavier than the regular
+    // one, while Qt's emboldening of the regular face looks as bold Tahoma should.
+    tahomaLoaded() =
+        QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")) >= 0;
+}
+
+int Fonts::pixelSize(double points) {
+    return static_cast<int>(std::lround(points / 0.75));
+}
+
+QString Fonts::family(const QString& face) {
+    if (face.compare(QLatin1String("Tahoma"), Qt::CaseInsensitive) == 0 && tahomaLoaded())
+        return QStringLiteral("Tahoma");
+    if (face.compare(QLatin1String("Times New Roman"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Liberation Serif");
+    return QStringLiteral("Liberation Sans");
+}
+
+QFont Fonts::font(const QString& face, double points, bool bold) {
+    QFont f(family(face));
+    f.setPixelSize(pixelSize(points));
+    f.setWeight(bold ? QFont::Bold : QFont::Normal);
+    // Whole-pixel letter widths, as on the desktop the layout was designed for: with
+    // fractional ones some captions that fit their labels there would wrap here.
+    f.setHintingPreference(QFont::PreferFullHinting);
+    return f;
+}
+
+} // namespace nf

@@ -1,0 +1,82 @@
+#include "FormWindow.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+
+namespace nf {
+
+FormWindow::FormWindow(const QString& name, QWidget* parent)
+    : QWidget(parent, Qt::Window), name_(name), client_(new QWidget(this)) {
+    setObjectName(name);
+    client_->setObjectName(name + QLatin1String("-client"));
+    client_->setAutoFillBackground(true);
+}
+
+void FormWindow::setTitleBar(bool titleBar, const QString& caption) {
+    Qt::WindowFlags flags = Qt::Window | Qt::MSWindowsFixedSizeDialogHint;
+    if (titleBar)
+        flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                 Qt::CustomizeWindowHint;
+    else
+        flags |= Qt::FramelessWindowHint;
+    setWindowFlags(flags);
+    setWindowTitle(caption);
+}
+
+void FormWindow::setBorder(int pixels) {
+    border_ = pixels;
+    setClientSize(client_->size());
+}
+
+void FormWindow::setBackground(const QColor& colour) {
+    QPalette pal = client_->palette();
+    pal.setColor(QPalette::Window, colour);
+    client_->setPalette(pal);
+}
+
+QColor FormWindow::background() const {
+    return client_->palette().color(QPalette::Window);
+}
+
+void FormWindow::setClientSize(const QSize& size) {
+    setFixedSize(size + QSize(2 * border_, 2 * border_));
+}
+
+void FormWindow::resizeEvent(QResizeEvent*) {
+    client_->setGeometry(border_, border_, width() - 2 * border_, height() - 2 * border_);
+}
+
+void FormWindow::paintEvent(QPaintEvent*) {
+    if (border_ <= 0)
+        return;
+    QPainter p(this);
+    p.fillRect(rect(), Qt::black);
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    emit closing();
+    event->accept();
+}
+
+void FormWindow::addControl(const QString& name, int index, QWidget* control) {
+    control->setObjectName(index == kNoIndex ? name
+                                             : QStringLiteral("%1(%2)").arg(name).arg(index));
+    controls_[{name, index}] = control;
+}
+
+QWidget* FormWindow::widget(const QString& name, int index) const {
+    auto it = controls_.find({name, index});
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+void FormWindow::onClick(const QString& name, ClickHandler handler) {
+    handlers_.insert(name, std::move(handler));
+}
+
+void FormWindow::dispatchClick(const QString& name, int index) {
+    const ClickHandler handler = handlers_.value(name); // the handler may close this window
+    if (handler)
+        handler(index);
+}
+
+} // namespace nf

@@ -1,0 +1,81 @@
+#include "LabelControl.h"
+
+#include "SunkenBorder.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace nf {
+
+LabelControl::LabelControl(QWidget* parent) : QLabel(parent) {
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(true);
+}
+
+void LabelControl::setForeColour(const QColor& colour) {
+    fore_ = colour;
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, colour);
+    setPalette(pal);
+    update();
+}
+
+void LabelControl::setBackColour(std::optional<QColor> colour) {
+    back_ = colour;
+    update();
+}
+
+void LabelControl::setSunken(bool sunken) {
+    sunken_ = sunken;
+    const int m = sunken ? kSunkenBorderWidth : 0;
+    setContentsMargins(m, m, m, m);
+    update();
+}
+
+void LabelControl::setCentred(bool centred) {
+    setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+}
+
+void LabelControl::fitText() {
+    singleLine_ = true;
+    const QFontMetrics metrics(font());
+    const QMargins m = contentsMargins();
+    resize(metrics.horizontalAdvance(text()) + m.left() + m.right(),
+           metrics.height() + m.top() + m.bottom());
+}
+
+void LabelControl::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (back_)
+        p.fillRect(rect(), *back_);
+    const int flags = static_cast<int>(alignment()) | (singleLine_ ? 0 : Qt::TextWordWrap);
+    p.setFont(font());
+    const QRect area = contentsRect();
+    p.setClipRect(area);
+    if (isEnabled()) {
+        p.setPen(fore_);
+        p.drawText(area, flags, text());
+    } else {
+        p.setPen(QColor(255, 255, 255));
+        p.drawText(area.translated(1, 1), flags, text());
+        p.setPen(QColor(128, 128, 128));
+        p.drawText(area, flags, text());
+    }
+    p.setClipping(false);
+    if (sunken_)
+        paintSunkenBorder(p, rect());
+}
+
+void LabelControl::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+void LabelControl::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click)
+        emit clicked();
+}
+
+} // namespace nf

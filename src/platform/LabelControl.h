@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <optional>
+
+namespace nf {
+
+// A label as the game's windows use it: static text, or a button when it has a click handler.
+// Text wraps at words within the width and is cut at the bottom edge; an opaque label fills
+// its background; a disabled one draws its text greyed and embossed and takes no clicks.
+class LabelControl : public QLabel {
+    Q_OBJECT
+public:
+    explicit LabelControl(QWidget* parent = nullptr);
+
+    QColor foreColour() const { return fore_; }
+    void setForeColour(const QColor& colour);
+    // No background colour: the window shows through.
+    std::optional<QColor> backColour() const { return back_; }
+    void setBackColour(std::optional<QColor> colour);
+    bool sunken() const { return sunken_; }
+    void setSunken(bool sunken);
+    void setCentred(bool centred);
+    // Takes the width and height of its text, on one line from then on.
+    void fitText();
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QColor fore_{0, 0, 0};
+    std::optional<QColor> back_;
+    bool sunken_ = false;
+    bool singleLine_ = false;
+    bool pressed_ = false;
+};
+
+} // namespace nf

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Catalogue.h"
+
+#include <QColor>
+
+namespace nf {
+
+class FormWindow;
+class GameFolder;
+
+// Turns a window of the catalogue into a Qt window with every control as created: not yet
+// shown, owned by the caller.
+FormWindow* buildWindow(const WindowSpec& spec, const GameFolder& folder);
+
+// Puts into the window the pictures that its load gives it, as named in the catalogue.
+void loadCataloguePictures(FormWindow& window, const WindowSpec& spec, const GameFolder& folder);
+
+QColor toQColor(Rgb colour);
+
+} // namespace nf

@@ -1,0 +1,67 @@
+#include "Generate.h"
+
+#include "AssetList.h"
+#include "Pictures.h"
+#include "RulesDocument.h"
+#include "Sounds.h"
+#include "Wav.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <functional>
+#include <map>
+
+namespace nf::assets {
+namespace {
+
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+bool writeImage(const QString& path, const QImage& image) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    return image.save(path, nullptr, path.endsWith(QLatin1String(".jpg")) ? 92 : -1);
+}
+
+QImage drawPicture(const PictureFile& file) {
+    static const std::map<QString, std::function<QImage(QSize)>> painters = {
+        {"Images/opening.jpg", openingPicture},   {"Images/logo2.jpg", logoPicture},
+        {"Images/start.jpg", startPicture},       {"Images/board.jpg", boardPicture},
+        {"Images/gameover.jpg", gameOverPicture},
+    };
+    const QString name = file.path;
+    if (auto it = painters.find(name); it != painters.end())
+        return it->second(file.size);
+    const char* colours[] = {"red", "magenta", "yellow", "green"};
+    for (int player = 0; player < 4; ++player)
+        if (name == QStringLiteral("Images/%1spot.jpg").arg(QLatin1String(colours[player])))
+            return spotPicture(player, file.size);
+    return name.contains(QLatin1String("rings")) ? ringsIcon(file.size.width())
+                                                 : dieIcon(file.size.width());
+}
+
+} // namespace
+
+QStringList generateAll(const QString& folder) {
+    const QDir dir(folder);
+    QStringList failed;
+    for (const PictureFile& file : pictureFiles())
+        if (!writeImage(dir.filePath(file.path), drawPicture(file)))
+            failed << file.path;
+    const std::vector<std::pair<QString, std::pair<std::vector<float>, float>>> sounds = {
+        {"wav/click.wav", {buttonClick(), 0.8f}}, {"wav/click1.wav", {coverTick(), 0.5f}},
+        {"wav/cupdice.wav", {diceInCup(), 0.7f}}, {"wav/ping.wav", {ping(), 0.6f}},
+        {"wav/gong.wav", {gong(), 0.85f}},
+    };
+    for (const auto& [path, sound] : sounds)
+        if (!writeBytes(dir.filePath(path), encodeWav(sound.first, sound.second)))
+            failed << path;
+    if (!writeBytes(dir.filePath(QString::fromLatin1(kRulesDocument)), rulesDocument()))
+        failed << QString::fromLatin1(kRulesDocument);
+    return failed;
+}
+
+} // namespace nf::assets

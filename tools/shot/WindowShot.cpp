@@ -1,0 +1,20 @@
+#include "WindowShot.h"
+
+#include "platform/FormWindow.h"
+#include "platform/GameFolder.h"
+#include "screens/ScreenBuilder.h"
+
+#include <QCoreApplication>
+#include <memory>
+
+namespace nf {
+
+QImage renderWindow(const WindowSpec& spec, const GameFolder& folder) {
+    std::unique_ptr<FormWindow> window(buildWindow(spec, folder));
+    loadCataloguePictures(*window, spec, folder);
+    window->show();
+    QCoreApplication::processEvents();
+    return window->grab().toImage();
+}
+
+} // namespace nf

@@ -1,0 +1,45 @@
+// Renders windows of the catalogue to PNG files: ninefold-shot [--data DIR] [--out DIR] [NAME...]
+// With no names, every window. Pictures come from the game's folder (by default the
+// program's own folder).
+#include "WindowShot.h"
+#include "platform/Fonts.h"
+#include "platform/GameFolder.h"
+#include "screens/Screens.h"
+
+#include <QApplication>
+#include <QDir>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    nf::Fonts::loadApplicationFonts();
+    QString data = QCoreApplication::applicationDirPath(), out = QStringLiteral(".");
+    QStringList names;
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--data") && i + 1 < args.size())
+            data = args[++i];
+        else if (args[i] == QLatin1String("--out") && i + 1 < args.size())
+            out = args[++i];
+        else
+            names << args[i];
+    }
+    if (names.isEmpty())
+        for (const nf::WindowSpec& spec : nf::allWindowSpecs())
+            names << QString::fromStdString(spec.name);
+    QDir().mkpath(out);
+    int failures = 0;
+    for (const QString& name : names) {
+        const nf::WindowSpec* spec = nf::findWindowSpec(name.toStdString());
+        const QString file = QDir(out).filePath(name + QLatin1String(".png"));
+        if (!spec || !nf::renderWindow(*spec, nf::GameFolder(data)).save(file)) {
+            std::fprintf(stderr, "ninefold-shot: cannot render %s\n", qPrintable(name));
+            ++failures;
+            continue;
+        }
+        std::printf("%s\n", qPrintable(file));
+    }
+    return failures == 0 ? 0 : 1;
+}
