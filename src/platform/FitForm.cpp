@@ -11,6 +11,11 @@ constexpr int kOuterWidth = 800;
 constexpr int kOuterHeight = 600;
 } // namespace
 
+QPoint centredPosition(const QRect& screen, const QSize& outer) {
+    return {screen.x() + static_cast<int>(std::floor((screen.width() - outer.width()) / 2.0)),
+            screen.y() + static_cast<int>(std::floor((screen.height() - outer.height()) / 2.0))};
+}
+
 void fitform(QWidget* window) {
     if (!window)
         return;
@@ -21,10 +26,8 @@ void fitform(QWidget* window) {
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect area = screen->geometry();
-    const int left = area.x() + static_cast<int>(std::floor((area.width() - kOuterWidth) / 2.0));
-    const int top = area.y() + static_cast<int>(std::floor((area.height() - kOuterHeight) / 2.0));
-    window->move(left, top); // a window's position is that of its frame
+    // A window's position is that of its frame.
+    window->move(centredPosition(screen->geometry(), QSize(kOuterWidth, kOuterHeight)));
 }
 
 } // namespace nf

@@ -71,7 +71,7 @@ void LabelControl::mousePressEvent(QMouseEvent* event) {
 }
 
 void LabelControl::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+    const bool click = pressed_ && isVisible() && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click)

@@ -34,4 +34,11 @@ void QtScheduler::stop(Timer& timer) {
         it->second->stop();
 }
 
+int QtScheduler::running() const {
+    int n = 0;
+    for (const auto& entry : timers_)
+        n += entry.second->isActive() ? 1 : 0;
+    return n;
+}
+
 } // namespace nf

@@ -21,6 +21,9 @@ public:
     void restart(Timer& timer) override;
     void stop(Timer& timer) override;
 
+    // How many timers are counting down; none means no wake-ups at all.
+    int running() const;
+
 private:
     std::map<Timer*, std::unique_ptr<QTimer>> timers_;
 };

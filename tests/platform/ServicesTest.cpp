@@ -1,0 +1,94 @@
+#include "platform/Services.h"
+
+#include "platform/FitForm.h"
+#include "platform/QtScheduler.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace nf {
+namespace {
+
+struct RecordingSound : SoundPlayer {
+    QStringList played;
+    bool play(const QString& path) override {
+        played << path;
+        return true;
+    }
+};
+
+struct RecordingOpener : DocumentOpener {
+    QStringList opened;
+    void open(const QString& target) override { opened << target; }
+};
+
+TEST(Services, SoundsAndDocumentsAreNamedInTheGamesFolder) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("wav");
+    RecordingSound sound;
+    RecordingOpener opener;
+    Services services(GameFolder(dir.path()), sound, opener);
+    services.playwav("WAV\\ping.wav");
+    services.openDocument("Ninefold Rules.doc");
+    services.openAddress("ninefold.example.org");
+    EXPECT_EQ(sound.played, QStringList{dir.filePath("wav/ping.wav")});
+    EXPECT_EQ(opener.opened,
+              (QStringList{dir.filePath("Ninefold Rules.doc"), "http://ninefold.example.org"}));
+}
+
+TEST(QtSoundPlayer, PlaysWithoutADeviceAndIgnoresMissingFiles) {
+    QtSoundPlayer player;
+    const QString click = QStringLiteral(NINEFOLD_DATA_DIR "/wav/click.wav");
+    EXPECT_TRUE(player.play(click));
+    EXPECT_TRUE(player.play(QStringLiteral(NINEFOLD_DATA_DIR "/wav/gong.wav"))) << "cuts the click";
+    EXPECT_FALSE(player.play(QStringLiteral(NINEFOLD_DATA_DIR "/wav/missing.wav")));
+    QTest::qWait(50); // a sound that loads in the background must not disturb the program
+}
+
+TEST(DesktopOpener, FailsQuietlyWithoutADesktop) {
+    DesktopOpener opener;
+    opener.open(QStringLiteral(NINEFOLD_DATA_DIR "/Ninefold Rules.doc"));
+    opener.open(QStringLiteral("http://ninefold.example.org"));
+    SUCCEED();
+}
+
+TEST(FitForm, CentresTheOuterSizeWithoutClamping) {
+    EXPECT_EQ(centredPosition({0, 0, 800, 600}, {800, 600}), QPoint(0, 0));
+    EXPECT_EQ(centredPosition({0, 0, 1024, 768}, {800, 600}), QPoint(112, 84));
+    EXPECT_EQ(centredPosition({0, 0, 640, 480}, {800, 600}), QPoint(-80, -60));
+    EXPECT_EQ(centredPosition({1920, 0, 1281, 1025}, {800, 600}), QPoint(2160, 212));
+}
+
+TEST(FitForm, GivesTheWindowTheStandardOuterSize) {
+    QWidget window;
+    window.resize(300, 200);
+    window.show();
+    fitform(&window);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(window.frameGeometry().size(), QSize(800, 600));
+    EXPECT_EQ(window.frameGeometry().topLeft(), centredPosition(screen, {800, 600}));
+}
+
+TEST(QtScheduler, TimersTickOnTheEventLoopAndRestWhenOff) {
+    QtScheduler scheduler;
+    int ticks = 0;
+    Timer fast(scheduler, "fast", 5, [&] {
+        if (++ticks == 3)
+            fast.setEnabled(false); // a handler switches its own timer
+    });
+    Timer idle(scheduler, "idle", 1000);
+    EXPECT_EQ(scheduler.running(), 0);
+    fast.setEnabled(true);
+    EXPECT_EQ(scheduler.running(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticks == 3; }, 5000));
+    QTest::qWait(30);
+    EXPECT_EQ(ticks, 3);
+    EXPECT_EQ(scheduler.running(), 0);
+}
+
+} // namespace
+} // namespace nf

@@ -1,0 +1,69 @@
+#include "assets/AssetList.h"
+#include "assets/Wav.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace nf::assets {
+namespace {
+
+const QDir kData(QStringLiteral(NINEFOLD_DATA_DIR));
+
+QByteArray readAll(const QString& path) {
+    QFile f(kData.filePath(path));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+TEST(GeneratedData, EveryPictureLoadsAtTheSizeOfItsPlace) {
+    for (const PictureFile& file : pictureFiles()) {
+        SCOPED_TRACE(file.path.toStdString());
+        const QImage image(kData.filePath(file.path));
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(image.size(), file.size);
+    }
+}
+
+TEST(GeneratedData, SoundsAreShortAudiblePcmThatNeverClips) {
+    for (const QString& path : soundFiles()) {
+        SCOPED_TRACE(path.toStdString());
+        const auto wav = decodeWav(readAll(path));
+        ASSERT_TRUE(wav.has_value());
+        EXPECT_EQ(wav->bitsPerSample, 16);
+        EXPECT_EQ(wav->channels, 1);
+        const double seconds = double(wav->samples.size()) / wav->sampleRate;
+        EXPECT_LE(seconds, path.contains("gong") ? 3.5 : 1.5);
+        EXPECT_GE(seconds, path.contains("gong") ? 2.0 : 0.03);
+        int peak = 0;
+        double energy = 0;
+        for (qint16 s : wav->samples) {
+            peak = std::max(peak, std::abs(int(s)));
+            energy += double(s) * s;
+        }
+        EXPECT_LT(peak, 32767);
+        EXPECT_GT(peak, 8000);
+        EXPECT_GT(std::sqrt(energy / wav->samples.size()), 300.0) << "not silent";
+    }
+}
+
+TEST(GeneratedData, TheRulesDocumentIsRichTextHoldingTheRules) {
+    const QByteArray doc = readAll(kRulesDocument);
+    EXPECT_TRUE(doc.startsWith("{\\rtf1"));
+    EXPECT_TRUE(doc.contains("The Rules of Ninefold"));
+    EXPECT_TRUE(doc.contains("five rounds"));
+    EXPECT_EQ(doc.count('{'), doc.count('}'));
+}
+
+TEST(Wav, RefusesWhatIsNotSixteenBitPcm) {
+    EXPECT_FALSE(decodeWav("RIFF").has_value());
+    QByteArray wav = encodeWav({0.0f, 0.5f, -1.0f}, 0.5f);
+    EXPECT_EQ(decodeWav(wav)->samples, (std::vector<qint16>{0, 8192, -16384}));
+    wav[20] = 3; // a float format
+    EXPECT_FALSE(decodeWav(wav).has_value());
+    EXPECT_FALSE(decodeWav(wav.left(50)).has_value()) << "a cut-off data chunk";
+}
+
+} // namespace
+} // namespace nf::assets
