@@ -54,8 +54,18 @@ void FormWindow::paintEvent(QPaintEvent*) {
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
+    if (!closingByProgram_ && closeRequest_ && !closeRequest_()) {
+        event->ignore();
+        return;
+    }
     emit closing();
     event->accept();
+}
+
+void FormWindow::closeWindow() {
+    closingByProgram_ = true;
+    close();
+    closingByProgram_ = false;
 }
 
 void FormWindow::addControl(const QString& name, int index, QWidget* control) {

@@ -37,6 +37,10 @@ public:
     void onClick(const QString& name, ClickHandler handler);
     // Runs the click handler of the named control array, as a click on that element would.
     void dispatchClick(const QString& name, int index);
+    // Asked when the user closes the window from its title bar; false keeps it open.
+    void onCloseRequest(std::function<bool()> handler) { closeRequest_ = std::move(handler); }
+    // Closes the window without asking the close-request handler.
+    void closeWindow();
 
 signals:
     // The window is being closed by the user or the program.
@@ -53,6 +57,8 @@ private:
     int border_ = 0;
     std::map<std::pair<QString, int>, QWidget*> controls_;
     QHash<QString, ClickHandler> handlers_;
+    std::function<bool()> closeRequest_;
+    bool closingByProgram_ = false;
 };
 
 } // namespace nf

@@ -164,6 +164,17 @@ FormWindow* buildWindow(const WindowSpec& spec, const GameFolder& folder) {
     return window;
 }
 
+QWidget* loadControl(FormWindow& window, const ControlSpec& spec) {
+    QWidget* control = makeControl(spec, window.client(), &window);
+    if (!control)
+        return nullptr;
+    control->setHidden(true);
+    control->setEnabled(!spec.disabled);
+    control->raise();
+    window.addControl(qs(spec.name), spec.index, control);
+    return control;
+}
+
 void loadCataloguePictures(FormWindow& window, const WindowSpec& spec, const GameFolder& folder) {
     for (const ControlSpec& c : spec.controls) {
         if (c.picture.empty())

@@ -4,6 +4,8 @@
 
 #include <QColor>
 
+class QWidget;
+
 namespace nf {
 
 class FormWindow;
@@ -12,6 +14,10 @@ class GameFolder;
 // Turns a window of the catalogue into a Qt window with every control as created: not yet
 // shown, owned by the caller.
 FormWindow* buildWindow(const WindowSpec& spec, const GameFolder& folder);
+
+// Creates one more control in a built window, as the spec describes it (a new element of a
+// control array, say), on top of the others; it starts hidden.
+QWidget* loadControl(FormWindow& window, const ControlSpec& spec);
 
 // Puts into the window the pictures that its load gives it, as named in the catalogue.
 void loadCataloguePictures(FormWindow& window, const WindowSpec& spec, const GameFolder& folder);

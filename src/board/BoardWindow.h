@@ -1,0 +1,81 @@
+#pragma once
+
+#include "Environment.h"
+#include "engine/Game.h"
+#include "engine/GameDisplay.h"
+#include "screens/Catalogue.h"
+
+#include <QObject>
+#include <functional>
+#include <memory>
+
+namespace nf {
+
+class FormWindow;
+class LabelControl;
+
+// The board window `ninefold`: the game on screen for two to four people. It shows the
+// engine's game on the catalogue's controls, reading colours back from them as the game
+// does, and turns clicks into the game's operations. "Exit" saves an unfinished match and
+// closes the window; the window is discarded when it closes.
+class BoardWindow : public QObject, protected GameDisplay {
+    Q_OBJECT
+public:
+    // Builds the window and runs its load: a new match, or the saved one when the shared
+    // state's RestartPrevious is 1.
+    explicit BoardWindow(Environment& env);
+    ~BoardWindow() override;
+
+    void show();
+    FormWindow& window() const { return *window_; }
+    Game& game() const { return *game_; }
+
+signals:
+    // "Exit" has saved the match: the title screen takes over. The board closes right after.
+    void exited();
+
+protected:
+    using GameFactory = std::function<std::unique_ptr<Game>(GameDisplay&)>;
+    BoardWindow(Environment& env, const WindowSpec& spec, const GameFactory& makeGame);
+    void load();
+    virtual void clickNumber(int index);
+    virtual void clickThrowDice();
+    LabelControl* label(const char* name, int index = -1) const;
+
+    // What the board shows of the game.
+    void playSound(std::string_view file) override;
+    void showMessage(std::string_view text) override;
+    void setMessageColour(Rgb colour) override;
+    void dressBoard(int player) override;
+    void dressResult(int winner) override;
+    void showRoundCaption(std::string_view text) override;
+    void showScore(int player, long total) override;
+    void showSpot(int number, int player) override;
+    void clearSpots() override;
+    void showCovered(int number) override;
+    void showDie(int die, int figure) override;
+    void showSecondDie(bool visible) override;
+    void showSingleDieBox(bool visible) override;
+    void tickSingleDieBox(bool ticked) override;
+    void enableThrow(bool enabled) override;
+
+    Environment& env_;
+    const WindowSpec spec_;
+
+private:
+    void createNumbers();
+    void showPlayersScoreLabels();
+    void connectHandlers();
+    void clickButton(int index);
+    void clickSingleDieBox();
+    void exitBoard();
+    void leave();
+    void saveGame();
+    void setDiceColours(const QColor& back, const QColor& text);
+
+    std::unique_ptr<FormWindow> window_;
+    std::unique_ptr<Game> game_;
+    bool closed_ = false;
+};
+
+} // namespace nf

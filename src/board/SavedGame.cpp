@@ -1,0 +1,116 @@
+#include "SavedGame.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <functional>
+#include <limits>
+#include <optional>
+#include <vector>
+
+namespace nf::SavedGame {
+namespace {
+
+QByteArray line(long value) {
+    return QByteArray::number(qlonglong(value)) + "\r\n";
+}
+
+// A covered flag as the game has always written it: a sign place (blank when positive), the
+// number, a blank.
+QByteArray flagLine(long value) {
+    return (value < 0 ? QByteArray() : QByteArray(" ")) + QByteArray::number(qlonglong(value)) +
+           " \r\n";
+}
+
+// Values one after another: blanks and line ends before a value are skipped; it ends at a
+// blank, a comma or a line end.
+class ValueReader {
+public:
+    explicit ValueReader(const QByteArray& bytes) : bytes_(bytes) {}
+
+    std::optional<i16> next() {
+        while (at_ < bytes_.size() && isGap(bytes_[at_]))
+            ++at_;
+        if (at_ >= bytes_.size())
+            return std::nullopt;
+        const int start = at_;
+        while (at_ < bytes_.size() && !isGap(bytes_[at_]) && bytes_[at_] != ',')
+            ++at_;
+        const QByteArray text = bytes_.mid(start, at_ - start);
+        if (at_ < bytes_.size() && bytes_[at_] == ',')
+            ++at_;
+        return parse(text);
+    }
+
+private:
+    static bool isGap(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+    static std::optional<i16> parse(const QByteArray& text) {
+        bool ok = false;
+        const qlonglong value = text.toLongLong(&ok);
+        if (!ok || value < std::numeric_limits<i16>::min() ||
+            value > std::numeric_limits<i16>::max())
+            return std::nullopt;
+        return static_cast<i16>(value);
+    }
+
+    const QByteArray& bytes_;
+    int at_ = 0;
+};
+
+} // namespace
+
+QByteArray encode(const MatchState& m, const std::array<long, 4>& totals) {
+    QByteArray out =
+        line(m.PlayerCount) + line(m.CurrentPlayer) + line(m.RoundNumber) + line(m.ComputerGame);
+    for (long total : totals)
+        out += line(total);
+    for (std::size_t i = 0; i < 9; ++i)
+        out += flagLine(m.Covered[i]);
+    return out + line(m.SoundOn) + line(m.HideDesktop.value_or(0));
+}
+
+bool write(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    return file.commit();
+}
+
+bool decodeInto(const QByteArray& bytes, MatchState& m) {
+    std::vector<std::function<void(i16)>> places = {
+        [&](i16 v) { m.PlayerCount = v; },
+        [&](i16 v) { m.CurrentPlayer = v; },
+        [&](i16 v) { m.RoundNumber = v; },
+        [&](i16 v) { m.ComputerGame = v; },
+    };
+    for (std::size_t i = 0; i < 4; ++i)
+        places.push_back([&m, i](i16 v) { m.Scores[i] = v; });
+    for (std::size_t i = 0; i < 9; ++i)
+        places.push_back([&m, i](i16 v) { m.Covered[i] = v; });
+    places.push_back([&](i16 v) { m.SoundOn = v; });
+    places.push_back([&](i16 v) { m.HideDesktop = v; });
+
+    ValueReader reader(bytes);
+    for (const auto& place : places) {
+        const std::optional<i16> value = reader.next();
+        if (!value)
+            return false;
+        place(*value);
+    }
+    return true;
+}
+
+bool read(const QString& path, MatchState& match) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // The file is a few dozen bytes; anything far larger is not a saved game.
+    return decodeInto(file.read(1 << 20), match);
+}
+
+} // namespace nf::SavedGame
