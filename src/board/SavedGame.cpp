@@ -36,6 +36,9 @@ public:
         while (at_ < bytes_.size() && !isGap(bytes_[at_]) && bytes_[at_] != ',')
             ++at_;
         const QByteArray text = bytes_.mid(start, at_ - start);
+        // Blanks after a value belong to it, and so does the comma that may follow them.
+        while (at_ < bytes_.size() && (bytes_[at_] == ' ' || bytes_[at_] == '\t'))
+            ++at_;
         if (at_ < bytes_.size() && bytes_[at_] == ',')
             ++at_;
         return parse(text);

@@ -1,32 +1,15 @@
 #include "engine/DiceDraw.h"
 
-#include <deque>
+#include "support/ScriptedRandom.h"
+
 #include <gtest/gtest.h>
 #include <vector>
 
 namespace nf {
 namespace {
 
-// Plays back the numbers it is given and records each reseed.
-class ScriptedRandom : public RandomSource {
-public:
-    std::deque<double> values;
-    std::vector<double> seeds;
-    double next() override {
-        if (values.empty())
-            return 0.0;
-        const double v = values.front();
-        values.pop_front();
-        return v;
-    }
-    void reseed(double seed) override { seeds.push_back(seed); }
-};
-
-class FixedClock : public Clock {
-public:
-    double seconds = 45296.25; // 12:34:56.25
-    double secondsSinceMidnight() override { return seconds; }
-};
+using test::FixedClock;
+using test::ScriptedRandom;
 
 // r for k draws, then the figure each draw shows.
 void script(ScriptedRandom& r, std::initializer_list<double> drawsThenFigures) {

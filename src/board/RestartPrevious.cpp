@@ -1,0 +1,23 @@
+#include "RestartPrevious.h"
+
+#include "SavedGame.h"
+
+namespace nf {
+
+BoardWindow* restartPreviousGame(Environment& env, const RestartSteps& steps) {
+    MatchState& match = env.match;
+    if (!SavedGame::read(env.services.path(SavedGame::kFileName), match)) {
+        match.RestartPrevious = 0;
+        return nullptr;
+    }
+    match.RestartPrevious = 1;
+    if (match.HideDesktop == 1 && steps.showBackdrop)
+        steps.showBackdrop();
+    BoardWindow* board = steps.openBoard ? steps.openBoard(match.ComputerGame != 0) : nullptr;
+    if (match.soundOn())
+        env.services.playwav("wav\\click.wav");
+    match.RestartPrevious = 0;
+    return board;
+}
+
+} // namespace nf

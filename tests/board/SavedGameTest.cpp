@@ -1,0 +1,211 @@
+#include "board/SavedGame.h"
+
+#include "board/RestartPrevious.h"
+#include "support/BoardHarness.h"
+
+#include <gtest/gtest.h>
+
+namespace nf {
+namespace {
+using test::BoardHarness;
+
+// Two people in round 3, Magenta to move, Red on 41 and Magenta on 27, Magenta having
+// covered 4 and 5, sound on, desktop hidden.
+const QByteArray kExample = "2\r\n1\r\n3\r\n0\r\n41\r\n27\r\n0\r\n0\r\n"
+                            " 0 \r\n 0 \r\n 0 \r\n 1 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
+                            "1\r\n1\r\n";
+
+MatchState exampleMatch() {
+    MatchState m;
+    SavedGame::decodeInto(kExample, m);
+    return m;
+}
+
+TEST(SavedGame, ExitWritesTheExampleMatchByteForByte) {
+    BoardHarness h;
+    h.match = exampleMatch();
+    h.openResumed();
+    EXPECT_EQ(h.text("Label1"), "MAGENTA TO PLAY");
+    h.click("Label2", 2);
+    EXPECT_TRUE(h.exited);
+    EXPECT_EQ(h.savedGame(), kExample);
+    EXPECT_EQ(h.sound.played.last(), "click.wav");
+    EXPECT_FALSE(h.window().isVisible());
+}
+
+TEST(SavedGame, AResumedMatchShowsAsItWasLeftAndScoresOnFromThere) {
+    BoardHarness h;
+    h.match = exampleMatch();
+    h.match.PlayerCount = 4;
+    h.match.Scores = {41, 27, 17, 23};
+    h.openResumed();
+    const QColor magenta(255, 0, 255), brown(128, 64, 0);
+    EXPECT_EQ(h.label("Label1")->foreColour(), magenta);
+    EXPECT_EQ(h.text("Label6"), "ROUND 3 OF 5");
+    for (int n = 1; n <= 9; ++n) {
+        SCOPED_TRACE(n);
+        const bool covered = n == 4 || n == 5;
+        EXPECT_EQ(h.label("Label3", n - 1)->backColour(), covered ? brown : QColor(Qt::black));
+        EXPECT_EQ(h.label("Label3", n - 1)->foreColour(), covered ? brown : magenta);
+        EXPECT_EQ(h.window().control<ImageControl>("Image1", n - 1)->picture().isNull(), !covered);
+    }
+    EXPECT_EQ(h.text("Label5", 2), "17");
+    EXPECT_EQ(h.text("Label5", 3), "23");
+    EXPECT_TRUE(h.label("Label2", 3)->isEnabled());
+
+    h.throwDice(1, 2);
+    h.clickNumber(3);
+    EXPECT_EQ(h.text("Label5", 1), "30");
+    h.throwDice(6, 6);
+    h.wait(2500);
+    h.throwDice(2, 6);
+    h.clickNumber(8);
+    EXPECT_EQ(h.text("Label5", 2), "25") << "Yellow's points are added to the saved 17";
+}
+
+TEST(SavedGame, SaveThenLoadGivesTheSameMatch) {
+    BoardHarness h;
+    h.openNew(3);
+    h.throwDice(2, 5);
+    h.clickNumber(2);
+    h.clickNumber(5);
+    const MatchState before = h.match;
+    h.click("Label2", 2);
+    MatchState loaded;
+    ASSERT_TRUE(SavedGame::read(h.savedGamePath(), loaded));
+    EXPECT_EQ(loaded.PlayerCount, 3);
+    EXPECT_EQ(loaded.Scores, before.Scores);
+    EXPECT_EQ(loaded.Covered, before.Covered);
+    EXPECT_EQ(loaded.RoundNumber, before.RoundNumber);
+    EXPECT_EQ(loaded.CurrentPlayer, before.CurrentPlayer);
+    EXPECT_EQ(loaded.SoundOn, 1);
+    EXPECT_EQ(loaded.HideDesktop, 1);
+    EXPECT_EQ(loaded.ComputerGame, 0);
+}
+
+TEST(SavedGame, ReadingStopsAtTheFirstBadValueKeepingWhatCameBefore) {
+    const QByteArray eighteen = kExample.left(kExample.lastIndexOf("1\r\n"));
+    MatchState m;
+    m.HideDesktop = 0;
+    EXPECT_FALSE(SavedGame::decodeInto(eighteen, m));
+    EXPECT_EQ(m.SoundOn, 1) << "the 18th value was read";
+    EXPECT_EQ(m.HideDesktop, 0);
+
+    for (const QByteArray& bad : {QByteArray("2\r\nthree\r\n"), QByteArray("2\r\n40000\r\n"),
+                                  QByteArray("2\r\n-32769\r\n"), QByteArray()}) {
+        MatchState n;
+        EXPECT_FALSE(SavedGame::decodeInto(bad, n));
+        EXPECT_EQ(n.CurrentPlayer, 0);
+    }
+    EXPECT_FALSE(SavedGame::read("/nonexistent/lastgame.inf", m));
+
+    MatchState commas;
+    EXPECT_TRUE(
+        SavedGame::decodeInto("4,3,2,1, 5 ,6,7,8\n1,1,1,0,0,0,0,0,0\n-1,32767\nmore", commas));
+    EXPECT_EQ(commas.PlayerCount, 4);
+    EXPECT_EQ(commas.Scores[3], 8);
+    EXPECT_EQ(commas.SoundOn, -1);
+    EXPECT_EQ(commas.HideDesktop, 32767);
+}
+
+TEST(SavedGame, AFailedSaveIsSilentAndKeepsTheOldFile) {
+    BoardHarness h;
+    h.openNew(2);
+    QDir(h.dir.path()).mkdir("lastgame.inf"); // nothing can replace a folder
+    h.click("Label2", 2);
+    EXPECT_TRUE(h.exited);
+    EXPECT_TRUE(QFileInfo(h.savedGamePath()).isDir());
+    EXPECT_EQ(QDir(h.dir.path()).entryList(QDir::Files), QStringList()) << "no temporary file left";
+}
+
+TEST(SavedGame, ExitAfterTheEndOfAMatchLeavesTheFileAsItWas) {
+    BoardHarness h;
+    {
+        QFile f(h.savedGamePath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(kExample);
+    }
+    h.match = exampleMatch();
+    h.match.RoundNumber = 5;
+    h.openResumed();
+    h.throwDice(6, 6);
+    h.wait(2500);
+    ASSERT_EQ(h.text("Label6"), "END OF GAME");
+    h.click("Label2", 2);
+    EXPECT_TRUE(h.exited);
+    EXPECT_EQ(h.savedGame(), kExample);
+}
+
+TEST(SavedGame, HandEditedValuesOpenABoardThatPlaysOn) {
+    for (i16 value : {i16{-32768}, i16{-1}, i16{0}, i16{7}, i16{32767}}) {
+        SCOPED_TRACE(value);
+        BoardHarness h;
+        h.match.PlayerCount = h.match.CurrentPlayer = h.match.RoundNumber = value;
+        h.match.Scores = {value, value, value, value};
+        h.match.Covered[2] = value;
+        h.openResumed();
+        for (int step = 0; step < 3; ++step) {
+            h.throwDice(1, 2);
+            h.clickNumber(3);
+            h.throwDice(6, 6);
+            h.wait(2500);
+            h.click("Label2", 4);
+            h.wait(10);
+        }
+        h.click("Label2", 2);
+        EXPECT_TRUE(h.exited);
+    }
+}
+
+} // namespace
+} // namespace nf
+
+namespace nf {
+namespace {
+
+TEST(RestartPrevious, OpensTheBoardThatWroteTheFileResumed) {
+    BoardHarness h;
+    QByteArray computers = kExample;
+    computers.replace(9, 1, "1"); // line 4: written by the computer's board
+    {
+        QFile f(h.savedGamePath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(computers);
+    }
+    std::vector<bool> opened;
+    bool backdrop = false;
+    BoardWindow* board = restartPreviousGame(h.env, {[&] { backdrop = true; },
+                                                     [&](bool computer) {
+                                                         opened.push_back(computer);
+                                                         EXPECT_EQ(h.match.RestartPrevious, 1);
+                                                         return new BoardWindow(h.env);
+                                                     }});
+    ASSERT_NE(board, nullptr);
+    EXPECT_EQ(opened, std::vector<bool>{true});
+    EXPECT_TRUE(backdrop);
+    EXPECT_EQ(h.match.RestartPrevious, 0);
+    EXPECT_EQ(board->window().control<LabelControl>("Label5", 0)->text(), "41");
+    EXPECT_EQ(h.sound.played.last(), "click.wav");
+    delete board;
+}
+
+TEST(RestartPrevious, WithoutAReadableFileNothingOpens) {
+    BoardHarness h;
+    const RestartSteps steps{nullptr, [](bool) -> BoardWindow* {
+                                 ADD_FAILURE() << "no board may open";
+                                 return nullptr;
+                             }};
+    EXPECT_EQ(restartPreviousGame(h.env, steps), nullptr);
+    {
+        QFile f(h.savedGamePath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(kExample.left(kExample.size() - 3)); // eighteen lines
+    }
+    EXPECT_EQ(restartPreviousGame(h.env, steps), nullptr);
+    EXPECT_EQ(h.match.SoundOn, 1) << "what was read before the failure stays";
+    EXPECT_EQ(h.match.RestartPrevious, 0);
+    EXPECT_TRUE(h.sound.played.isEmpty());
+}
+
+} // namespace
+} // namespace nf

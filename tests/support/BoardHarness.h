@@ -1,0 +1,99 @@
+#pragma once
+
+#include "ScriptedRandom.h"
+#include "board/BoardWindow.h"
+#include "engine/VirtualScheduler.h"
+#include "platform/FormWindow.h"
+#include "platform/ImageControl.h"
+#include "platform/LabelControl.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace nf::test {
+
+struct RecordingSound : SoundPlayer {
+    QStringList played;
+    bool play(const QString& path) override {
+        played << QFileInfo(path).fileName();
+        return true;
+    }
+};
+
+struct RecordingOpener : DocumentOpener {
+    QStringList opened;
+    void open(const QString& target) override { opened << target; }
+};
+
+// A board in a temporary game folder (the generated pictures and sounds linked in), with
+// virtual time, scripted dice and recorded sounds. Clicks go through the real controls.
+struct BoardHarness {
+    QTemporaryDir dir;
+    MatchState match;
+    RecordingSound sound;
+    RecordingOpener opener;
+    Services services{GameFolder(dir.path()), sound, opener};
+    VirtualScheduler scheduler;
+    ScriptedRandom random;
+    FixedClock clock;
+    Environment env{match, services, scheduler, random, clock};
+    QPointer<BoardWindow> board;
+    bool exited = false;
+
+    BoardHarness() {
+        for (const char* folder : {"Images", "wav"})
+            QFile::link(QStringLiteral(NINEFOLD_DATA_DIR "/") + folder, dir.filePath(folder));
+    }
+
+    // A new match as the setup screen opens it.
+    void openNew(int players) {
+        match.PlayerCount = static_cast<i16>(players);
+        match.SoundOn = 1;
+        match.HideDesktop = 1;
+        open();
+    }
+
+    // The match in the shared state, continued as the title screen resumes it.
+    void openResumed() {
+        match.RestartPrevious = 1;
+        open();
+        match.RestartPrevious = 0;
+    }
+
+    template <class Board = BoardWindow>
+    void open() {
+        board = new Board(env);
+        QObject::connect(board, &BoardWindow::exited, [this] { exited = true; });
+        board->show();
+    }
+
+    FormWindow& window() const { return board->window(); }
+    LabelControl* label(const char* name, int index = -1) const {
+        return window().control<LabelControl>(QLatin1String(name), index);
+    }
+    QString text(const char* name, int index = -1) const { return label(name, index)->text(); }
+
+    void click(const char* name, int index = -1) {
+        QWidget* control = window().widget(QLatin1String(name), index);
+        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(3, control->height() / 2));
+    }
+    void clickNumber(int number) { click("Label3", number - 1); }
+    // "Throw Dice" with these dice, then the time for them to settle.
+    void throwDice(int d1, int d2 = 0) {
+        random.scriptDice(d1, d2);
+        click("Label2", 3);
+        wait(d2 > 0 ? 2050 : 1800);
+    }
+    void wait(std::int64_t ms) { scheduler.advance(ms); }
+
+    QString savedGamePath() const { return dir.filePath("lastgame.inf"); }
+    QByteArray savedGame() const {
+        QFile f(savedGamePath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+} // namespace nf::test
