@@ -33,6 +33,7 @@ void Game::load() {
     if (match_.RestartPrevious == 1)
         showResumedMatch();
     display_.showRoundCaption(roundCaption(match_.RoundNumber));
+    afterLoad();
 }
 
 void Game::showResumedMatch() {
@@ -53,8 +54,13 @@ void Game::showResumedMatch() {
 bool Game::clickThrowDice() {
     if (!canThrow())
         return false;
+    throwdice();
+    return true;
+}
+
+void Game::throwdice() {
     const auto dice = drawDice(random_, clock_, throw_);
-    return throwDice(dice[0], dice[1]);
+    startThrow(dice[0], dice[1]);
 }
 
 bool Game::clickSingleDieBox() {

@@ -60,9 +60,13 @@ protected:
     virtual void afterSettled() {}
     // After a turn has started (not when the match has just ended).
     virtual void afterTurnStart() {}
+    // After the window's load has shown the match.
+    virtual void afterLoad() {}
     // The player whose message and spots a resumed board shows; none keeps the designed look.
     virtual std::optional<int> resumedPlayer() const { return playerOf(match_.CurrentPlayer); }
 
+    // The throw itself (throwdice), drawn from the time of day, without the button's guards.
+    void throwdice();
     void setSingleDieTicked(bool ticked); // a change by the program runs the click handling
     bool sevenEightNineCovered() const;
     void playSound(std::string_view file);
@@ -75,6 +79,7 @@ protected:
     EndState end_;
 
 private:
+    void startThrow(int d1, int d2);
     void showResumedMatch();
     void singleDieChanged();
     bool acceptsCover(int number);

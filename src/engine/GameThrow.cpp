@@ -10,10 +10,16 @@ bool isFace(int value) {
 } // namespace
 
 bool Game::throwDice(int d1, int d2) {
-    ThrowState& t = throw_;
-    const bool twoDice = t.DiceCount != 1;
+    const bool twoDice = throw_.DiceCount != 1;
     if (!canThrow() || !isFace(d1) || (twoDice && !isFace(d2)))
         return false;
+    startThrow(d1, d2);
+    return true;
+}
+
+void Game::startThrow(int d1, int d2) {
+    ThrowState& t = throw_;
+    const bool twoDice = t.DiceCount != 1;
     t.boxShown = false;
     display_.showSingleDieBox(false);
     t.CoveredThisThrow = 0;
@@ -28,7 +34,6 @@ bool Game::throwDice(int d1, int d2) {
     t.throwEnabled = false;
     display_.enableThrow(false);
     playSound("wav\\cupdice.wav");
-    return true;
 }
 
 // The dice not yet settled show random figures; the hidden second die of a single-die throw

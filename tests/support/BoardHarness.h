@@ -83,6 +83,7 @@ struct BoardHarness {
     void clickNumber(int number) { click("Label3", number - 1); }
     // "Throw Dice" with these dice, then the time for them to settle.
     void throwDice(int d1, int d2 = 0) {
+        random.afterReseeds.clear();
         random.scriptDice(d1, d2);
         click("Label2", 3);
         wait(d2 > 0 ? 2050 : 1800);

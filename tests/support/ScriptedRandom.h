@@ -8,10 +8,13 @@
 
 namespace nf::test {
 
-// Plays back the numbers it is given, then 0; records each reseed.
+// Plays back the numbers it is given, then 0; records each reseed. Scripts queued for later
+// reseeds replace what is left at each reseed, so a throw's draws (which reseed) stay apart
+// from the rolling figures drawn between throws.
 class ScriptedRandom : public RandomSource {
 public:
     std::deque<double> values;
+    std::deque<std::deque<double>> afterReseeds;
     std::vector<double> seeds;
 
     double next() override {
@@ -21,16 +24,24 @@ public:
         values.pop_front();
         return v;
     }
-    void reseed(double seed) override { seeds.push_back(seed); }
+    void reseed(double seed) override {
+        seeds.push_back(seed);
+        if (!afterReseeds.empty()) {
+            values = afterReseeds.front();
+            afterReseeds.pop_front();
+        }
+    }
 
-    void script(std::initializer_list<double> more) { values.insert(values.end(), more); }
-    // The draws that give a throw these dice: one draw per die, showing its value.
+    // The draws that give the next throw these dice: one draw per die, showing its value.
     void scriptDice(int d1, int d2 = 0) {
-        values.clear();
+        std::deque<double> draws;
         for (int die : {d1, d2})
             if (die > 0)
-                script({0.015, (die - 0.5) / 6.0});
+                draws.insert(draws.end(), {0.015, (die - 0.5) / 6.0});
+        afterReseeds.push_back(draws);
     }
+    // The computer's next scan: order 1 from 9 down, order 2 from 1 up.
+    void scriptScanOrder(int order) { afterReseeds.push_back({order == 1 ? 0.25 : 0.75}); }
 };
 
 class FixedClock : public Clock {

@@ -1,0 +1,89 @@
+#include "ComputerGame.h"
+
+namespace nf {
+
+ComputerGame::ComputerGame(MatchState& match, GameDisplay& display, Scheduler& scheduler,
+                           RandomSource& random, Clock& clock)
+    : Game(match, display, scheduler, random, clock),
+      Timer6(scheduler, "Timer6", 500, [this] { scanStep(); }),
+      Timer4(scheduler, "Timer4", 1000, [this] { computerThrow(); }) {}
+
+bool ComputerGame::numberclick() {
+    return clickNumber(ClickedIndex + 1);
+}
+
+bool ComputerGame::personClicksNumber(int index) {
+    if (computersTurn() || index < 0 || index > 8)
+        return false;
+    ClickedIndex = static_cast<i16>(index);
+    return numberclick();
+}
+
+bool ComputerGame::personThrows() {
+    return !computersTurn() && clickThrowDice();
+}
+
+// On its own turn the computer takes one die at once, unseen; the person gets the box.
+// Like the other board, the box waits until the throw is used up.
+void ComputerGame::offerSingleDie() {
+    if (!sevenEightNineCovered() || !throw_.throwEnabled)
+        return;
+    throw_.boxShown = true;
+    display_.showSingleDieBox(true);
+    if (computersTurn()) {
+        throw_.boxShown = false;
+        display_.showSingleDieBox(false);
+        setSingleDieTicked(true);
+    }
+}
+
+void ComputerGame::afterSettled() {
+    if (computersTurn())
+        startScan();
+}
+
+void ComputerGame::startScan() {
+    random_.reseed(clock_.secondsSinceMidnight());
+    ScanOrder = static_cast<i16>(static_cast<int>(random_.next() * 2) + 1);
+    ScanStep = 0;
+    Timer6.setEnabled(true);
+}
+
+void ComputerGame::scanStep() {
+    if (match_.CurrentPlayer == 0 || ScanStep > 8) {
+        Timer6.setEnabled(false);
+        return;
+    }
+    ClickedIndex = static_cast<i16>(ScanOrder == 1 ? 8 - ScanStep : ScanStep);
+    numberclick();
+    if (ScanStep == 8) {
+        Timer6.setEnabled(false);
+        // After a cleared board the start of the turn throws; a throw now would overlap it.
+        if (!Timer1.enabled())
+            Timer4.setEnabled(true);
+    }
+    ++ScanStep;
+}
+
+void ComputerGame::computerThrow() {
+    if (computersTurn())
+        throwdice();
+    Timer4.setEnabled(false);
+}
+
+void ComputerGame::afterTurnStart() {
+    if (computersTurn())
+        Timer4.setEnabled(true);
+}
+
+void ComputerGame::afterLoad() {
+    if (computersTurn())
+        Timer4.setEnabled(true);
+}
+
+std::optional<int> ComputerGame::resumedPlayer() const {
+    const int player = playerOf(match_.CurrentPlayer);
+    return player <= 1 ? std::optional<int>(player) : std::nullopt;
+}
+
+} // namespace nf

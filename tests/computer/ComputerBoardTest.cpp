@@ -1,0 +1,231 @@
+#include "computer/ComputerBoardWindow.h"
+#include "support/BoardHarness.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+namespace nf {
+namespace {
+using test::BoardHarness;
+using Covers = std::vector<std::pair<int, int>>; // (try 1..9, number covered)
+
+std::set<int> coveredNow(const MatchState& m) {
+    std::set<int> numbers;
+    for (int n = 1; n <= 9; ++n)
+        if (m.Covered[static_cast<std::size_t>(n - 1)] == 1)
+            numbers.insert(n);
+    return numbers;
+}
+
+// The computer's board resumed with Magenta to throw and the given numbers covered.
+void openForComputer(BoardHarness& h, const std::vector<int>& covered) {
+    h.match.PlayerCount = 2;
+    h.match.ComputerGame = 1;
+    h.match.CurrentPlayer = 1;
+    h.match.RoundNumber = 1;
+    h.match.SoundOn = 1;
+    for (int n : covered)
+        h.match.Covered[static_cast<std::size_t>(n - 1)] = 1;
+    h.match.RestartPrevious = 1;
+    h.open<ComputerBoardWindow>();
+    h.match.RestartPrevious = 0;
+}
+
+// Lets the computer throw (1000 ms after its turn or scan) and settle, then watches its nine
+// tries and returns what each covered.
+Covers watchThrowAndScan(BoardHarness& h, int d1, int d2, int order) {
+    h.random.scriptDice(d1, d2);
+    h.random.scriptScanOrder(order);
+    h.wait(1000 + (d2 > 0 ? 2050 : 1800));
+    Covers covers;
+    for (int attempt = 1; attempt <= 9; ++attempt) {
+        const std::set<int> before = coveredNow(h.match);
+        h.wait(500);
+        for (int n : coveredNow(h.match))
+            if (!before.count(n))
+                covers.push_back({attempt, n});
+    }
+    return covers;
+}
+
+struct ScanCase {
+    const char* name;
+    std::vector<int> covered;
+    int d1, d2;
+    Covers order1, order2;
+};
+
+TEST(ComputerScan, EachOrderCoversWhatTheRulesAllowFirst) {
+    const std::vector<ScanCase> cases = {
+        {"3 and 4, all open", {}, 3, 4, {{3, 7}}, {{3, 3}, {4, 4}}},
+        {"6 and 5, all open", {}, 6, 5, {{4, 6}, {5, 5}}, {{5, 5}, {6, 6}}},
+        {"2 and 5, 7 covered", {7}, 2, 5, {{5, 5}, {8, 2}}, {{2, 2}, {5, 5}}},
+        {"4 and 4, 8 open", {}, 4, 4, {{2, 8}}, {{8, 8}}},
+        {"1 and 2, 1 covered", {1}, 1, 2, {{7, 3}}, {{3, 3}}},
+    };
+    for (const ScanCase& c : cases)
+        for (int order : {1, 2}) {
+            SCOPED_TRACE(std::string(c.name) + ", order " + std::to_string(order));
+            BoardHarness h;
+            openForComputer(h, c.covered);
+            EXPECT_EQ(watchThrowAndScan(h, c.d1, c.d2, order), order == 1 ? c.order1 : c.order2);
+        }
+}
+
+TEST(ComputerScan, NineOnTopOfSevenAndEightSwitchesToOneDieUnseen) {
+    BoardHarness h;
+    openForComputer(h, {7, 8});
+    auto* box = h.window().widget("Check1");
+    bool seen = false;
+    h.random.scriptDice(4, 5);
+    h.random.scriptScanOrder(1);
+    for (int ms = 0; ms < 1000 + 2050 + 500 * 9; ms += 5) {
+        h.wait(5);
+        seen = seen || box->isVisible();
+    }
+    EXPECT_FALSE(seen) << "the box is never shown on the computer's turn";
+    EXPECT_EQ(coveredNow(h.match), (std::set<int>{7, 8, 9}));
+    EXPECT_EQ(h.board->game().throwState().DiceCount, 1);
+    EXPECT_FALSE(h.label("Label4", 1)->isVisible());
+    EXPECT_EQ(watchThrowAndScan(h, 4, 0, 2), (Covers{{4, 4}})) << "one die showing 4";
+}
+
+TEST(ComputerTurn, ThrowsAfterASecondAndScansEveryHalfSecond) {
+    BoardHarness h;
+    h.match.ComputerGame = 1;
+    h.match.PlayerCount = 2;
+    h.match.SoundOn = 1;
+    h.open<ComputerBoardWindow>();
+    EXPECT_EQ(h.text("Label1"), "RED TO PLAY");
+    h.throwDice(6, 6);
+    h.wait(2500);
+    ASSERT_EQ(h.text("Label1"), "MAGENTA TO PLAY");
+    h.click("Label2", 3); // the person's throw is refused on the computer's turn
+    h.wait(999);
+    EXPECT_TRUE(h.text("Label4", 0).isEmpty());
+    EXPECT_NE(h.sound.played.last(), "cupdice.wav");
+    h.random.scriptDice(2, 3);
+    h.random.scriptScanOrder(2);
+    h.wait(1);
+    EXPECT_EQ(h.sound.played.last(), "cupdice.wav");
+    h.wait(2050);
+    EXPECT_EQ(h.text("Label4", 1), "3");
+    h.clickNumber(5);
+    EXPECT_TRUE(coveredNow(h.match).empty()) << "the person cannot cover for the computer";
+    h.wait(1000);
+    EXPECT_EQ(coveredNow(h.match), (std::set<int>{2})) << "2 at the second try, 1000 ms in";
+    h.wait(3500);
+    EXPECT_EQ(coveredNow(h.match), (std::set<int>{2, 3}));
+    auto& game = static_cast<ComputerBoardWindow&>(*h.board).computerGame();
+    EXPECT_TRUE(game.Timer4.enabled()) << "the ninth try sets up the next throw";
+    h.random.scriptDice(1, 1);
+    h.wait(999);
+    EXPECT_EQ(h.text("Label4", 0), "2");
+    h.wait(1);
+    EXPECT_EQ(h.sound.played.last(), "cupdice.wav");
+}
+
+TEST(ComputerTurn, AThrowWithoutAMoveEndsTheTurnWhicheverTickComesFirst) {
+    for (const char* first : {"Timer6", "Timer2"}) {
+        SCOPED_TRACE(first);
+        BoardHarness h;
+        h.scheduler.setTieOrder({first});
+        openForComputer(h, {});
+        h.random.scriptDice(5, 5);
+        h.random.scriptScanOrder(1);
+        h.wait(1000 + 2050 + 499);
+        EXPECT_EQ(h.text("Label1"), "MAGENTA TO PLAY");
+        h.wait(1);
+        EXPECT_EQ(h.text("Label1"), "TURN OVER");
+        h.wait(2000);
+        EXPECT_EQ(h.text("Label1"), "RED TO PLAY");
+        h.wait(10000);
+        EXPECT_TRUE(coveredNow(h.match).empty());
+        EXPECT_EQ(h.text("Label5", 1), "0");
+        EXPECT_EQ(h.text("Label1"), "RED TO PLAY");
+    }
+}
+
+TEST(ComputerTurn, NewGameDuringTheScanGivesRedANewMatchAndNoComputerThrow) {
+    BoardHarness h;
+    openForComputer(h, {});
+    h.match.Scores = {20, 30, 0, 0};
+    h.random.scriptDice(3, 4);
+    h.random.scriptScanOrder(2);
+    h.wait(1000 + 2050 + 1600); // three tries made
+    ASSERT_EQ(coveredNow(h.match), (std::set<int>{3}));
+    h.click("Label2", 4);
+    h.wait(1);
+    EXPECT_EQ(h.text("Label1"), "RED TO PLAY");
+    EXPECT_EQ(h.text("Label6"), "ROUND 1 OF 5");
+    const int sounds = h.sound.played.size();
+    h.wait(20000);
+    EXPECT_EQ(h.sound.played.size(), sounds) << "nothing happens until Red throws";
+    EXPECT_TRUE(coveredNow(h.match).empty());
+    EXPECT_TRUE(h.label("Label2", 3)->isEnabled());
+}
+
+// One turn of the computer: 3 and 4, covering 7 by scanning from 9 down, then double six.
+void computersTurn(BoardHarness& h) {
+    ASSERT_EQ(h.text("Label1"), "MAGENTA TO PLAY");
+    h.random.scriptDice(3, 4);
+    h.random.scriptScanOrder(1);
+    h.random.scriptDice(6, 6);
+    h.random.scriptScanOrder(1);
+    h.wait(1000 + 2050 + 4500 + 1000 + 2050 + 500 + 2000);
+}
+
+TEST(ComputerTurn, ClearingTheBoardAtTheLastTryLeadsToOneThrowOnTheClearedBoard) {
+    BoardHarness h;
+    openForComputer(h, {1, 2, 3, 4, 5, 6, 7, 8});
+    EXPECT_EQ(watchThrowAndScan(h, 4, 5, 2), (Covers{{9, 9}}));
+    auto throws = [&] { return h.sound.played.count("cupdice.wav"); };
+    const int before = throws();
+    h.random.scriptDice(1, 2);
+    h.wait(2999);
+    EXPECT_EQ(throws(), before) << "no throw while the board is being cleared";
+    EXPECT_EQ(h.text("Label1"), "MAGENTA TO PLAY");
+    h.wait(1);
+    EXPECT_EQ(throws(), before + 1) << "1000 ms after the new start";
+    h.wait(2050);
+    EXPECT_EQ(h.text("Label4", 0), "1");
+    EXPECT_EQ(h.text("Label4", 1), "2");
+}
+
+TEST(ComputerTurn, AWholeMatchAgainstTheComputer) {
+    BoardHarness h;
+    h.match.ComputerGame = 1;
+    h.match.PlayerCount = 2;
+    h.open<ComputerBoardWindow>();
+    EXPECT_FALSE(h.label("Label5", 2)->isVisible());
+    EXPECT_FALSE(h.label("Label5", 3)->isVisible());
+    for (int round = 1; round <= 5; ++round) {
+        SCOPED_TRACE(round);
+        EXPECT_EQ(h.text("Label6"), QString("ROUND %1 OF 5").arg(round));
+        h.throwDice(6, 3);
+        h.clickNumber(9);
+        h.throwDice(6, 6);
+        h.wait(2500);
+        computersTurn(h);
+    }
+    EXPECT_EQ(h.text("Label5", 0), "45");
+    EXPECT_EQ(h.text("Label5", 1), "35");
+    EXPECT_EQ(h.text("Label1"), "RED HAS WON!");
+    EXPECT_EQ(h.text("Label6"), "END OF GAME");
+    h.click("Label2", 2);
+    EXPECT_TRUE(h.exited);
+    EXPECT_TRUE(h.savedGame().isEmpty()) << "a finished match is not saved";
+}
+
+TEST(ComputerTurn, AMatchLeftOnTheComputersTurnResumesByItself) {
+    BoardHarness h;
+    openForComputer(h, {4, 5});
+    h.match.Scores = {12, 9, 0, 0};
+    EXPECT_EQ(h.text("Label1"), "MAGENTA TO PLAY");
+    EXPECT_EQ(h.label("Label3", 3)->backColour(), QColor(128, 64, 0));
+    h.click("Label2", 2);
+    EXPECT_TRUE(h.savedGame().startsWith("2\r\n1\r\n1\r\n1\r\n")) << "line 4: the computer's board";
+}
+
+} // namespace
+} // namespace nf
