@@ -1,7 +1,7 @@
 #include "DisplayCheck.h"
-#include "board/BoardWindow.h"
 #include "engine/MatchState.h"
 #include "engine/Random.h"
+#include "front/Program.h"
 #include "platform/Fonts.h"
 #include "platform/QtScheduler.h"
 
@@ -14,14 +14,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false); // the program ends with the title's Exit
     nf::Fonts::loadApplicationFonts();
-    std::cout << "Ninefold: the title and setup screens are not built yet; opening the board "
-                 "for two players.\n";
 
-    nf::MatchState match;
-    match.PlayerCount = 2;
-    match.SoundOn = 1;
-    match.HideDesktop = 1;
+    nf::MatchState match; // the shared settings and match, for the whole run
     nf::QtSoundPlayer sound;
     nf::DesktopOpener opener;
     nf::Services services(nf::GameFolder::besideProgram(), sound, opener);
@@ -30,9 +26,9 @@ int main(int argc, char** argv) {
     nf::SeededRandom random(static_cast<std::uint64_t>(clock.secondsSinceMidnight() * 1000));
     nf::Environment env{match, services, scheduler, random, clock};
 
-    auto* board = new nf::BoardWindow(env);
-    QObject::connect(board, &nf::BoardWindow::exited, &app, &QApplication::quit,
+    nf::Program program(env);
+    QObject::connect(&program, &nf::Program::finished, &app, &QApplication::quit,
                      Qt::QueuedConnection);
-    board->show();
+    program.start();
     return app.exec();
 }

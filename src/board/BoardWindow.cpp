@@ -124,6 +124,14 @@ void BoardWindow::clickSingleDieBox() {
     }
 }
 
+void BoardWindow::discard() {
+    if (closed_)
+        return;
+    closed_ = true;
+    window_->closeWindow();
+    deleteLater();
+}
+
 void BoardWindow::exitBoard() {
     leave();
     window_->closeWindow();

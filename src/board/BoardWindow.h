@@ -27,6 +27,9 @@ public:
     ~BoardWindow() override;
 
     void show();
+    // Closes the board without saving, as the program ends.
+    void discard();
+    bool isClosed() const { return closed_; }
     FormWindow& window() const { return *window_; }
     Game& game() const { return *game_; }
 

@@ -14,6 +14,8 @@ BoardWindow* restartPreviousGame(Environment& env, const RestartSteps& steps) {
     if (match.HideDesktop == 1 && steps.showBackdrop)
         steps.showBackdrop();
     BoardWindow* board = steps.openBoard ? steps.openBoard(match.ComputerGame != 0) : nullptr;
+    if (steps.closeTitle)
+        steps.closeTitle();
     if (match.soundOn())
         env.services.playwav("wav\\click.wav");
     match.RestartPrevious = 0;

@@ -13,6 +13,8 @@ struct RestartSteps {
     std::function<void()> showBackdrop;
     // Opens the board that wrote the saved game: the computer's when `computer`.
     std::function<BoardWindow*(bool computer)> openBoard;
+    // Closes the title screen once the board is open.
+    std::function<void()> closeTitle;
 };
 
 // "Restart Previous Game": reads "lastgame.inf" into the shared match state and opens the

@@ -54,7 +54,10 @@ void FormWindow::paintEvent(QPaintEvent*) {
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
-    if (!closingByProgram_ && closeRequest_ && !closeRequest_()) {
+    inCloseEvent_ = true;
+    const bool refused = !closingByProgram_ && closeRequest_ && !closeRequest_();
+    inCloseEvent_ = false;
+    if (refused) {
         event->ignore();
         return;
     }
@@ -63,6 +66,8 @@ void FormWindow::closeEvent(QCloseEvent* event) {
 }
 
 void FormWindow::closeWindow() {
+    if (inCloseEvent_)
+        return;
     closingByProgram_ = true;
     close();
     closingByProgram_ = false;

@@ -39,7 +39,8 @@ public:
     void dispatchClick(const QString& name, int index);
     // Asked when the user closes the window from its title bar; false keeps it open.
     void onCloseRequest(std::function<bool()> handler) { closeRequest_ = std::move(handler); }
-    // Closes the window without asking the close-request handler.
+    // Closes the window without asking the close-request handler (nothing to do while it is
+    // already closing).
     void closeWindow();
 
 signals:
@@ -59,6 +60,7 @@ private:
     QHash<QString, ClickHandler> handlers_;
     std::function<bool()> closeRequest_;
     bool closingByProgram_ = false;
+    bool inCloseEvent_ = false;
 };
 
 } // namespace nf

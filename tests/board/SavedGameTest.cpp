@@ -179,7 +179,8 @@ TEST(RestartPrevious, OpensTheBoardThatWroteTheFileResumed) {
                                                          opened.push_back(computer);
                                                          EXPECT_EQ(h.match.RestartPrevious, 1);
                                                          return new BoardWindow(h.env);
-                                                     }});
+                                                     },
+                                                     nullptr});
     ASSERT_NE(board, nullptr);
     EXPECT_EQ(opened, std::vector<bool>{true});
     EXPECT_TRUE(backdrop);
@@ -191,10 +192,12 @@ TEST(RestartPrevious, OpensTheBoardThatWroteTheFileResumed) {
 
 TEST(RestartPrevious, WithoutAReadableFileNothingOpens) {
     BoardHarness h;
-    const RestartSteps steps{nullptr, [](bool) -> BoardWindow* {
+    const RestartSteps steps{nullptr,
+                             [](bool) -> BoardWindow* {
                                  ADD_FAILURE() << "no board may open";
                                  return nullptr;
-                             }};
+                             },
+                             nullptr};
     EXPECT_EQ(restartPreviousGame(h.env, steps), nullptr);
     {
         QFile f(h.savedGamePath());

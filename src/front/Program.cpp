@@ -1,0 +1,111 @@
+#include "Program.h"
+
+#include "Backdrop.h"
+#include "RulesPage.h"
+#include "SetupScreen.h"
+#include "TitleScreen.h"
+#include "board/BoardWindow.h"
+#include "computer/ComputerBoardWindow.h"
+#include "platform/FormWindow.h"
+
+namespace nf {
+namespace {
+// A window counts as open until it closes; it is discarded a moment later.
+template <class W>
+bool isOpen(const QPointer<W>& window) {
+    return window && !window->isClosed();
+}
+} // namespace
+
+Program::Program(Environment& env) : env_(env) {}
+
+Program::~Program() {
+    for (QObject* window : std::initializer_list<QObject*>{title_, backdrop_, setup_, board_,
+                                                           pages_[0], pages_[1], pages_[2]})
+        delete window;
+}
+
+void Program::start() {
+    showTitle();
+}
+
+void Program::showTitle() {
+    if (!isOpen(title_))
+        title_ = new TitleScreen(*this);
+    title_->show();
+}
+
+void Program::showBackdrop() {
+    if (!isOpen(backdrop_))
+        backdrop_ = new Backdrop(*this);
+    backdrop_->show();
+}
+
+void Program::closeBackdrop() {
+    if (isOpen(backdrop_))
+        backdrop_->close();
+}
+
+void Program::showSetup() {
+    if (!isOpen(setup_))
+        setup_ = new SetupScreen(*this);
+    setup_->show();
+}
+
+void Program::showRulesPage(int page) {
+    if (page < 1 || page > 3)
+        return;
+    QPointer<RulesPage>& slot = pages_[static_cast<std::size_t>(page - 1)];
+    if (!isOpen(slot))
+        slot = new RulesPage(*this, page);
+    slot->show();
+}
+
+void Program::closeRulesPage(int page) {
+    if (page >= 1 && page <= 3 && isOpen(pages_[static_cast<std::size_t>(page - 1)]))
+        pages_[static_cast<std::size_t>(page - 1)]->close();
+}
+
+BoardWindow* Program::openBoard(bool computer) {
+    BoardWindow* board = computer ? new ComputerBoardWindow(env_) : new BoardWindow(env_);
+    board_ = board;
+    connect(board, &BoardWindow::exited, this, &Program::showTitle);
+    board->show();
+    return board;
+}
+
+void Program::quit() {
+    for (int page = 1; page <= 3; ++page)
+        closeRulesPage(page);
+    if (isOpen(board_))
+        board_->discard();
+    if (isOpen(setup_))
+        setup_->close();
+    closeBackdrop();
+    if (isOpen(title_))
+        title_->close();
+    emit finished();
+}
+
+FormWindow* Program::titleWindow() const {
+    return isOpen(title_) ? &title_->window() : nullptr;
+}
+FormWindow* Program::setupWindow() const {
+    return isOpen(setup_) ? &setup_->window() : nullptr;
+}
+
+FormWindow* Program::backdropWindow() const {
+    return isOpen(backdrop_) ? &backdrop_->window() : nullptr;
+}
+
+BoardWindow* Program::board() const {
+    return isOpen(board_) ? board_.data() : nullptr;
+}
+
+FormWindow* Program::rulesWindow(int page) const {
+    if (page < 1 || page > 3 || !isOpen(pages_[static_cast<std::size_t>(page - 1)]))
+        return nullptr;
+    return &pages_[static_cast<std::size_t>(page - 1)]->window();
+}
+
+} // namespace nf

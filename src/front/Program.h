@@ -1,0 +1,63 @@
+#pragma once
+
+#include "board/Environment.h"
+
+#include <QObject>
+#include <QPointer>
+#include <array>
+
+namespace nf {
+
+class BoardWindow;
+class FormWindow;
+class RulesPage;
+class Screen;
+class SetupScreen;
+class TitleScreen;
+
+// The whole program: which of its windows are open, and the moves between them. Each window
+// is created when it is shown and discarded when it closes; the backdrop stays until it is
+// closed or the program ends.
+class Program : public QObject {
+    Q_OBJECT
+public:
+    explicit Program(Environment& env);
+    ~Program() override;
+
+    Environment& env() const { return env_; }
+
+    // Start-up: the title screen.
+    void start();
+
+    void showTitle();
+    void showBackdrop();
+    void closeBackdrop();
+    void showSetup();
+    void showRulesPage(int page); // 1..3
+    void closeRulesPage(int page);
+    // A board for a new or resumed match (as RestartPrevious says), shown.
+    BoardWindow* openBoard(bool computer);
+    // "Exit" on the title screen: every window closes, nothing is saved, no sound.
+    void quit();
+
+    // The windows open now, or null.
+    FormWindow* titleWindow() const;
+    FormWindow* setupWindow() const;
+    FormWindow* backdropWindow() const;
+    FormWindow* rulesWindow(int page) const;
+    BoardWindow* board() const;
+
+signals:
+    // Every window has closed: the program ends.
+    void finished();
+
+private:
+    Environment& env_;
+    QPointer<TitleScreen> title_;
+    QPointer<Screen> backdrop_;
+    QPointer<SetupScreen> setup_;
+    std::array<QPointer<RulesPage>, 3> pages_;
+    QPointer<BoardWindow> board_;
+};
+
+} // namespace nf

@@ -1,0 +1,64 @@
+#include "RulesPage.h"
+
+#include "Program.h"
+#include "platform/FitForm.h"
+#include "platform/FormWindow.h"
+#include "platform/ImageControl.h"
+#include "platform/LabelControl.h"
+#include "screens/Screens.h"
+
+namespace nf {
+namespace {
+
+WindowSpec pageSpec(int page) {
+    return page == 1 ? doreroduzadSpec() : page == 2 ? doreroduzad2Spec() : doreroduzad2bSpec();
+}
+
+const char* const kPictures[] = {"images\\start.jpg", "images\\board.jpg", "images\\gameover.jpg"};
+constexpr const char* kRulesDocument = "Ninefold Rules.doc";
+
+} // namespace
+
+RulesPage::RulesPage(Program& program, int page) : Screen(program, pageSpec(page)), page_(page) {
+    window().onClick("Label3", [this](int index) { clickButton(index); });
+    if (page == 2)
+        makeTryOut();
+    if (page == 3)
+        window().onClick("Label2", [this](int) {
+            env().services.openDocument(kRulesDocument);
+            clickSound();
+        });
+    fitform(&window());
+    // A missing picture leaves its place empty.
+    window().control<ImageControl>("Image1")->loadPicture(env().services.path(kPictures[page - 1]));
+}
+
+void RulesPage::makeTryOut() {
+    FormWindow& w = window();
+    DiceTryOut::Display display{
+        [&w](int die, int face) {
+            w.control<LabelControl>("Label4", die)
+                ->setText(face == 0 ? QString() : QString::number(face));
+        },
+        [&w](int die) { w.widget("Label4", die)->setEnabled(true); },
+        [this](std::string_view file) {
+            env().services.playwav(QString::fromUtf8(file.data(), static_cast<int>(file.size())));
+        }};
+    Environment& e = env();
+    tryOut_ = std::make_unique<DiceTryOut>(e.match, e.scheduler, e.random, e.clock, display);
+    w.onClick("Label2", [this](int) { tryOut_->throwDice(); });
+}
+
+// Exit (0), next page (1), previous page (2); each move shows the new page first.
+void RulesPage::clickButton(int index) {
+    if (index == 1 && page_ < 3)
+        program_.showRulesPage(page_ + 1);
+    else if (index == 2 && page_ > 1)
+        program_.showRulesPage(page_ - 1);
+    else if (index != 0)
+        return;
+    program_.closeRulesPage(page_);
+    clickSound();
+}
+
+} // namespace nf

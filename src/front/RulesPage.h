@@ -1,0 +1,26 @@
+#pragma once
+
+#include "DiceTryOut.h"
+#include "Screen.h"
+
+#include <memory>
+
+namespace nf {
+
+// One of the three rules pages: page 1 `Doreroduzad`, page 2 `Doreroduzad2` with the dice
+// try-out, page 3 `Doreroduzad2b` with the printable rules document.
+class RulesPage : public Screen {
+    Q_OBJECT
+public:
+    RulesPage(Program& program, int page);
+    DiceTryOut* tryOut() const { return tryOut_.get(); }
+
+private:
+    void clickButton(int index);
+    void makeTryOut();
+
+    int page_;
+    std::unique_ptr<DiceTryOut> tryOut_;
+};
+
+} // namespace nf

@@ -1,0 +1,52 @@
+#include "TitleScreen.h"
+
+#include "Program.h"
+#include "board/RestartPrevious.h"
+#include "platform/FitForm.h"
+#include "platform/FormWindow.h"
+#include "platform/PictureBoxControl.h"
+#include "screens/Screens.h"
+
+namespace nf {
+
+TitleScreen::TitleScreen(Program& program) : Screen(program, titlefrmSpec()) {
+    window().onClick("Label5", [this](int) { clickOk(); });
+    window().onClick("Label6", [this](int) { clickRestart(); });
+    window().onClick("Label7", [this](int) { clickExit(); });
+    window().onCloseRequest([this] {
+        clickExit();
+        return true;
+    });
+    load();
+}
+
+// A picture that does not load leaves the screen at the standard size, without it.
+void TitleScreen::load() {
+    centre();
+    env().match.SoundOn = 1;
+    auto* picture = window().control<PictureBoxControl>("Picture1");
+    if (!picture->loadPicture(env().services.path("Images\\opening.jpg")))
+        fitform(&window());
+}
+
+void TitleScreen::clickOk() {
+    MatchState& match = env().match;
+    match.RestartPrevious = 0;
+    match.HideDesktop = 1;
+    program_.showBackdrop();
+    program_.showSetup();
+    close();
+    clickSound();
+}
+
+void TitleScreen::clickRestart() {
+    restartPreviousGame(env(), {[this] { program_.showBackdrop(); },
+                                [this](bool computer) { return program_.openBoard(computer); },
+                                [this] { close(); }});
+}
+
+void TitleScreen::clickExit() {
+    program_.quit();
+}
+
+} // namespace nf
