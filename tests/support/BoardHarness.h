@@ -28,9 +28,9 @@ struct RecordingOpener : DocumentOpener {
     void open(const QString& target) override { opened << target; }
 };
 
-// A board in a temporary game folder (the generated pictures and sounds linked in), with
-// virtual time, scripted dice and recorded sounds. Clicks go through the real controls.
-struct BoardHarness {
+// The shared state and services of a run, in a temporary game folder (the generated pictures
+// and sounds linked in), with virtual time, scripted dice and recorded sounds.
+struct TestEnvironment {
     QTemporaryDir dir;
     MatchState match;
     RecordingSound sound;
@@ -40,13 +40,43 @@ struct BoardHarness {
     ScriptedRandom random;
     FixedClock clock;
     Environment env{match, services, scheduler, random, clock};
-    QPointer<BoardWindow> board;
-    bool exited = false;
 
-    BoardHarness() {
+    TestEnvironment() {
         for (const char* folder : {"Images", "wav"})
             QFile::link(QStringLiteral(NINEFOLD_DATA_DIR "/") + folder, dir.filePath(folder));
     }
+
+    void wait(std::int64_t ms) { scheduler.advance(ms); }
+    // Lets windows closed a moment ago go.
+    static void discardClosed() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    static void click(FormWindow& window, const char* name, int index = -1) {
+        QWidget* control = window.widget(QLatin1String(name), index);
+        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(3, control->height() / 2));
+        discardClosed();
+    }
+    static QString text(FormWindow& window, const char* name, int index = -1) {
+        return window.control<LabelControl>(QLatin1String(name), index)->text();
+    }
+
+    QString savedGamePath() const { return dir.filePath("lastgame.inf"); }
+    QByteArray savedGame() const {
+        QFile f(savedGamePath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void writeSavedGame(const QByteArray& bytes) const {
+        QFile f(savedGamePath());
+        if (f.open(QIODevice::WriteOnly))
+            f.write(bytes);
+    }
+};
+
+// One board window in such an environment. Clicks go through the real controls.
+struct BoardHarness : TestEnvironment {
+    QPointer<BoardWindow> board;
+    bool exited = false;
 
     // A new match as the setup screen opens it.
     void openNew(int players) {
@@ -87,13 +117,6 @@ struct BoardHarness {
         random.scriptDice(d1, d2);
         click("Label2", 3);
         wait(d2 > 0 ? 2050 : 1800);
-    }
-    void wait(std::int64_t ms) { scheduler.advance(ms); }
-
-    QString savedGamePath() const { return dir.filePath("lastgame.inf"); }
-    QByteArray savedGame() const {
-        QFile f(savedGamePath());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 };
 

@@ -1,0 +1,149 @@
+#include "computer/ComputerBoardWindow.h"
+#include "support/ProgramHarness.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+namespace nf {
+namespace {
+using test::ProgramHarness;
+
+// Turns without a move until the match ends; the computer, when it plays, throws double six.
+void playToTheEnd(ProgramHarness& p) {
+    for (int turn = 0; turn < 30 && p.boardText("Label6") != "END OF GAME"; ++turn) {
+        if (p.boardText("Label1") == "MAGENTA TO PLAY" &&
+            qobject_cast<ComputerBoardWindow*>(p.program.board())) {
+            p.random.afterReseeds.clear();
+            p.random.scriptDice(6, 6);
+            p.random.scriptScanOrder(1);
+            p.wait(1000 + 2050 + 500 + 2000);
+            continue;
+        }
+        p.throwDice(6, 6);
+        p.wait(2500);
+    }
+    ASSERT_EQ(p.boardText("Label6"), "END OF GAME");
+}
+
+TEST(Program, FromTheTitleThroughSavedMatchesToAGameAgainstTheComputer) {
+    ProgramHarness p;
+    ASSERT_NE(p.title(), nullptr);
+    EXPECT_EQ(p.match.SoundOn, 1);
+
+    p.onTitle("Label5"); // OK
+    EXPECT_EQ(p.title(), nullptr);
+    ASSERT_NE(p.setup(), nullptr);
+    FormWindow* grey = p.program.backdropWindow();
+    ASSERT_NE(grey, nullptr);
+    EXPECT_TRUE(grey->isVisible());
+    EXPECT_FALSE(grey->isEnabled());
+    EXPECT_EQ(grey->background(), QColor(49, 135, 215));
+    EXPECT_EQ(grey->geometry(), QGuiApplication::primaryScreen()->geometry());
+
+    p.onSetup("Label6");               // The Rules
+    p.click(*p.rules(1), "Label3", 1); // on to page 2
+    p.onSetup("Label1", 2);            // three players
+    EXPECT_EQ(p.setup(), nullptr);
+    EXPECT_NE(p.rules(2), nullptr) << "page 2 stays open";
+    ASSERT_NE(p.board(), nullptr);
+    EXPECT_EQ(p.match.PlayerCount, 3);
+
+    p.throwDice(3, 4);
+    p.onBoard("Label3", 6); // 7
+    p.throwDice(6, 6);
+    p.wait(2500);
+    p.throwDice(2, 2);
+    p.onBoard("Label3", 3); // 4
+    p.throwDice(6, 6);
+    p.wait(2500);
+    p.throwDice(1, 2);
+    p.onBoard("Label3", 2); // Yellow covers 3, mid-turn
+    p.match.SoundOn = 0;    // the title screen will set it again
+    p.onBoard("Label2", 2); // Exit
+    ASSERT_NE(p.title(), nullptr);
+    EXPECT_EQ(p.board(), nullptr);
+    EXPECT_EQ(p.match.SoundOn, 1);
+    const QByteArray saved = p.savedGame();
+    ASSERT_FALSE(saved.isEmpty());
+
+    p.onTitle("Label6"); // Restart Previous Game
+    ASSERT_NE(p.board(), nullptr);
+    EXPECT_EQ(p.title(), nullptr);
+    EXPECT_EQ(qobject_cast<ComputerBoardWindow*>(p.program.board()), nullptr);
+    EXPECT_EQ(p.boardText("Label1"), "YELLOW TO PLAY");
+    EXPECT_EQ(p.boardText("Label5", 0) + p.boardText("Label5", 1) + p.boardText("Label5", 2),
+              "743");
+    playToTheEnd(p);
+    p.onBoard("Label2", 2);
+    EXPECT_EQ(p.savedGame(), saved) << "a finished match is not saved";
+
+    p.onTitle("Label6");
+    EXPECT_EQ(p.boardText("Label1"), "YELLOW TO PLAY") << "the earlier match again";
+    p.onBoard("Label2", 2);
+
+    p.onTitle("Label5");
+    p.onSetup("Label1", 0); // one player
+    ASSERT_NE(qobject_cast<ComputerBoardWindow*>(p.program.board()), nullptr);
+    EXPECT_EQ(p.match.PlayerCount, 2);
+    EXPECT_EQ(p.match.ComputerGame, 1);
+    playToTheEnd(p);
+    EXPECT_EQ(p.boardText("Label1"), "IT'S A DRAW");
+    p.onBoard("Label2", 2);
+
+    p.sound.played.clear();
+    p.onTitle("Label7"); // Exit
+    EXPECT_TRUE(p.finished);
+    EXPECT_EQ(p.title(), nullptr);
+    EXPECT_EQ(p.rules(2), nullptr);
+    EXPECT_EQ(p.program.backdropWindow(), nullptr);
+    EXPECT_TRUE(p.sound.played.isEmpty());
+}
+
+TEST(Program, RestartWithoutAGoodFileLeavesTheTitleScreenUsable) {
+    ProgramHarness p;
+    p.onTitle("Label6");
+    EXPECT_EQ(p.board(), nullptr);
+    ASSERT_NE(p.title(), nullptr);
+    p.writeSavedGame("2\r\n1\r\n3\r\n0\r\n41\r\n27\r\n0\r\n0\r\n 0 \r\n 0 \r\n 0 \r\n 1 \r\n"
+                     " 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n1\r\n");
+    p.onTitle("Label6");
+    EXPECT_EQ(p.board(), nullptr) << "eighteen lines";
+    EXPECT_EQ(p.program.backdropWindow(), nullptr);
+    EXPECT_TRUE(p.sound.played.isEmpty());
+    p.writeSavedGame(p.savedGame() + "1\r\n");
+    p.onTitle("Label6");
+    ASSERT_NE(p.board(), nullptr);
+    EXPECT_EQ(p.boardText("Label1"), "MAGENTA TO PLAY");
+    EXPECT_NE(p.program.backdropWindow(), nullptr) << "the saved game hid the desktop";
+}
+
+TEST(Program, WithoutSoundTheGameIsSilentButTheSoundBoxStillClicks) {
+    ProgramHarness p;
+    p.onTitle("Label5");
+    p.sound.played.clear();
+    QWidget* box = p.setup()->widget("Check1");
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+    EXPECT_EQ(p.sound.played, QStringList{"click.wav"});
+    p.onSetup("Label1", 1);
+    EXPECT_EQ(p.match.SoundOn, 0);
+    p.throwDice(1, 2);
+    p.onBoard("Label3", 2);
+    p.throwDice(6, 6);
+    p.wait(2500);
+    EXPECT_EQ(p.sound.played, QStringList{"click.wav"});
+}
+
+TEST(Program, CloseBoxesActAsExit) {
+    ProgramHarness p;
+    p.onTitle("Label5");
+    p.setup()->close();
+    test::TestEnvironment::discardClosed();
+    EXPECT_EQ(p.setup(), nullptr);
+    ASSERT_NE(p.title(), nullptr) << "the setup screen's close box goes back to the title";
+    p.title()->close();
+    EXPECT_TRUE(p.finished);
+}
+
+} // namespace
+} // namespace nf

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "BoardHarness.h"
+#include "front/Program.h"
+
+namespace nf::test {
+
+// The whole program in a test environment, started at its title screen.
+struct ProgramHarness : TestEnvironment {
+    Program program{env};
+    bool finished = false;
+
+    ProgramHarness() {
+        QObject::connect(&program, &Program::finished, [this] { finished = true; });
+        program.start();
+    }
+
+    FormWindow* title() const { return program.titleWindow(); }
+    FormWindow* setup() const { return program.setupWindow(); }
+    FormWindow* rules(int page) const { return program.rulesWindow(page); }
+    FormWindow* board() const { return program.board() ? &program.board()->window() : nullptr; }
+
+    void onTitle(const char* button) { click(*title(), button); }
+    void onSetup(const char* name, int index = -1) { click(*setup(), name, index); }
+    void onBoard(const char* name, int index = -1) { click(*board(), name, index); }
+    QString boardText(const char* name, int index = -1) const {
+        return text(*board(), name, index);
+    }
+
+    // "Throw Dice" on the board with these dice, and the time for them to settle.
+    void throwDice(int d1, int d2) {
+        random.afterReseeds.clear();
+        random.scriptDice(d1, d2);
+        onBoard("Label2", 3);
+        wait(2050);
+    }
+};
+
+} // namespace nf::test
