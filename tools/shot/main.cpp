@@ -1,6 +1,9 @@
-// Renders windows of the catalogue to PNG files: ninefold-shot [--data DIR] [--out DIR] [NAME...]
+// Renders windows to PNG files:
+//   ninefold-shot [--data DIR] [--out DIR] [NAME...]   windows of the catalogue as created
+//   ninefold-shot --in-play [--data DIR] [--out DIR]   every screen as a player sees it
 // With no names, every window. Pictures come from the game's folder (by default the
 // program's own folder).
+#include "ScreensInPlay.h"
 #include "WindowShot.h"
 #include "platform/Fonts.h"
 #include "platform/GameFolder.h"
@@ -17,14 +20,27 @@ int main(int argc, char** argv) {
     nf::Fonts::loadApplicationFonts();
     QString data = QCoreApplication::applicationDirPath(), out = QStringLiteral(".");
     QStringList names;
+    bool inPlay = false;
     const QStringList args = QCoreApplication::arguments().mid(1);
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--data") && i + 1 < args.size())
             data = args[++i];
         else if (args[i] == QLatin1String("--out") && i + 1 < args.size())
             out = args[++i];
+        else if (args[i] == QLatin1String("--in-play"))
+            inPlay = true;
         else
             names << args[i];
+    }
+    QDir().mkpath(out);
+    if (inPlay) {
+        int failures = 0;
+        for (const auto& [name, image] : nf::renderScreensInPlay(data)) {
+            const QString file = QDir(out).filePath(name + QLatin1String(".png"));
+            failures += image.save(file) ? 0 : 1;
+            std::printf("%s\n", qPrintable(file));
+        }
+        return failures == 0 ? 0 : 1;
     }
     if (names.isEmpty())
         for (const nf::WindowSpec& spec : nf::allWindowSpecs())
