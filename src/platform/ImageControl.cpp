@@ -45,15 +45,12 @@ void ImageControl::paintEvent(QPaintEvent*) {
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
+    click_.press(event);
 }
 
 void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && isVisible() && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click)
-        emit clicked();
+    if (click_.release(event, *this))
+        emit clicked(); // last: the handler may close the window
 }
 
 } // namespace nf

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ClickDetector.h"
+
 #include <QPixmap>
 #include <QWidget>
 
@@ -31,7 +33,7 @@ protected:
 private:
     QPixmap picture_;
     bool sunken_ = false;
-    bool pressed_ = false;
+    ClickDetector click_;
 };
 
 } // namespace nf

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ClickDetector.h"
+
 #include <QColor>
 #include <QLabel>
 #include <optional>
@@ -38,7 +40,7 @@ private:
     std::optional<QColor> back_;
     bool sunken_ = false;
     bool singleLine_ = false;
-    bool pressed_ = false;
+    ClickDetector click_;
 };
 
 } // namespace nf

@@ -29,6 +29,14 @@ QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// A click on the control reaches its array's handler with its index.
+template <class Control, class Signal>
+void connectClick(Control* control, Signal signal, FormWindow* window, const ControlSpec& spec) {
+    QObject::connect(control, signal, window, [window, name = qs(spec.name), index = spec.index] {
+        window->dispatchClick(name, index);
+    });
+}
+
 QFont fontOf(const ControlSpec& spec) {
     const FontSpec& f = spec.font;
     return Fonts::font(f.face.empty() ? QStringLiteral("Arial") : qs(f.face),
