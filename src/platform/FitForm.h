@@ -16,4 +16,10 @@ QPoint centredPosition(const QRect& screen, const QSize& outer);
 // and centres it on its screen; a screen smaller than that leaves it overlapping the edges.
 void fitform(QWidget* window);
 
+// For a window fitted before the window manager framed it: fits it again when its frame has
+// changed since. True when it did.
+bool refitIfFrameChanged(QWidget* window);
+
+constexpr const char* kFittedDecoration = "ninefoldFittedDecoration";
+
 } // namespace nf

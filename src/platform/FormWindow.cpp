@@ -1,5 +1,7 @@
 #include "FormWindow.h"
 
+#include "FitForm.h"
+
 #include <QCloseEvent>
 #include <QPainter>
 
@@ -44,6 +46,11 @@ void FormWindow::setClientSize(const QSize& size) {
 
 void FormWindow::resizeEvent(QResizeEvent*) {
     client_->setGeometry(border_, border_, width() - 2 * border_, height() - 2 * border_);
+}
+
+// The window manager frames a window after it is shown and moves it as it does.
+void FormWindow::moveEvent(QMoveEvent*) {
+    refitIfFrameChanged(this);
 }
 
 void FormWindow::paintEvent(QPaintEvent*) {
