@@ -42,6 +42,10 @@ public:
     // "New Game"; false when refused during a hand-over.
     bool clickNewGame();
 
+    // Whether the dice show rolling figures before they settle. Simulations leave them out:
+    // the figures change nothing but the display (each throw reseeds the generator).
+    void setRollingShown(bool shown) { rollingShown_ = shown; }
+
     const MatchState& match() const { return match_; }
     const ThrowState& throwState() const { return throw_; }
     const EndState& endState() const { return end_; }
@@ -77,6 +81,7 @@ protected:
     Clock& clock_;
     ThrowState throw_;
     EndState end_;
+    bool rollingShown_ = true;
 
 private:
     void startThrow(int d1, int d2);

@@ -30,7 +30,7 @@ void Game::startThrow(int d1, int d2) {
     t.SettledDice = 0;
     Timer5.setInterval(1800);
     Timer5.setEnabled(true);
-    Timer8.setEnabled(true);
+    Timer8.setEnabled(rollingShown_);
     t.throwEnabled = false;
     display_.enableThrow(false);
     playSound("wav\\cupdice.wav");

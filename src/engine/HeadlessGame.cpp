@@ -9,20 +9,26 @@ constexpr int kFirstDieSettles = 1800;
 constexpr int kSecondDieSettles = 250;
 } // namespace
 
-HeadlessGame::HeadlessGame(int players, std::uint64_t seed)
-    : clock_(scheduler_, kTenInTheMorning), random_(seed),
-      game_(match_, shown_, scheduler_, random_, clock_) {
+std::unique_ptr<Game> HeadlessGame::plainGame(MatchState& match, GameDisplay& display,
+                                              Scheduler& scheduler, RandomSource& random,
+                                              Clock& clock) {
+    return std::make_unique<Game>(match, display, scheduler, random, clock);
+}
+
+HeadlessGame::HeadlessGame(int players, std::uint64_t seed, const GameFactory& makeGame)
+    : clock_(scheduler_, kTenInTheMorning), random_(seed) {
     match_.PlayerCount = static_cast<i16>(players);
     match_.SoundOn = 1;
     match_.HideDesktop = 1;
-    game_.load();
+    game_ = (makeGame ? makeGame : plainGame)(match_, shown_, scheduler_, random_, clock_);
+    game_->load();
 }
 
 HeadlessGame::HeadlessGame(const MatchState& saved, std::uint64_t seed, Resumed)
     : match_(saved), clock_(scheduler_, kTenInTheMorning), random_(seed),
-      game_(match_, shown_, scheduler_, random_, clock_) {
+      game_(plainGame(match_, shown_, scheduler_, random_, clock_)) {
     match_.RestartPrevious = 1;
-    game_.load();
+    game_->load();
     match_.RestartPrevious = 0;
 }
 
@@ -35,23 +41,23 @@ void HeadlessGame::settleThrow(int diceCount) {
 }
 
 bool HeadlessGame::throwDice(int d1, int d2) {
-    const int diceCount = game_.throwState().DiceCount;
-    if (!game_.throwDice(d1, d2))
+    const int diceCount = game_->throwState().DiceCount;
+    if (!game_->throwDice(d1, d2))
         return false;
     settleThrow(diceCount);
     return true;
 }
 
 bool HeadlessGame::throwRandom() {
-    const int diceCount = game_.throwState().DiceCount;
-    if (!game_.clickThrowDice())
+    const int diceCount = game_->throwState().DiceCount;
+    if (!game_->clickThrowDice())
         return false;
     settleThrow(diceCount);
     return true;
 }
 
 std::string HeadlessGame::stateLine() const {
-    const ThrowState& t = game_.throwState();
+    const ThrowState& t = game_->throwState();
     std::ostringstream out;
     out << "round=" << match_.RoundNumber << " player=" << match_.CurrentPlayer
         << " scores=" << match_.Scores[0] << ',' << match_.Scores[1] << ',' << match_.Scores[2]
@@ -59,9 +65,9 @@ std::string HeadlessGame::stateLine() const {
     for (std::size_t i = 0; i < 9; ++i)
         out << (match_.Covered[i] == 1 ? '1' : '0');
     out << " dice=" << t.Dice[0] << ',' << t.Dice[1] << " dicecount=" << t.DiceCount
-        << " throw=" << (game_.canThrow() ? "on" : "off")
+        << " throw=" << (game_->canThrow() ? "on" : "off")
         << " box=" << (t.boxShown ? "shown" : "hidden") << " message=\"" << shown_.message
-        << "\" gameover=" << game_.endState().GameOver;
+        << "\" gameover=" << game_->endState().GameOver;
     return out.str();
 }
 

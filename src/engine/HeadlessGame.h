@@ -7,6 +7,7 @@
 #include "VirtualScheduler.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,8 +17,11 @@ namespace nf {
 // passes only when asked. Refused clicks change nothing, as on the real board.
 class HeadlessGame {
 public:
+    using GameFactory = std::function<std::unique_ptr<Game>(MatchState&, GameDisplay&, Scheduler&,
+                                                            RandomSource&, Clock&)>;
+
     // A new match for the given number of players, with sound on, as the setup screen opens it.
-    explicit HeadlessGame(int players, std::uint64_t seed = 0);
+    explicit HeadlessGame(int players, std::uint64_t seed = 0, const GameFactory& makeGame = {});
     // A board opened to continue the given match, as the saved game resumes it.
     static std::unique_ptr<HeadlessGame> resume(const MatchState& saved, std::uint64_t seed = 0);
 
@@ -26,17 +30,17 @@ public:
     bool throwDice(int d1, int d2 = 0);
     // "Throw Dice" with dice drawn as the board draws them, then the settling time.
     bool throwRandom();
-    bool cover(int number) { return game_.clickNumber(number); }
-    bool tickBox() { return game_.clickSingleDieBox(); }
-    bool newGame() { return game_.clickNewGame(); }
+    bool cover(int number) { return game_->clickNumber(number); }
+    bool tickBox() { return game_->clickSingleDieBox(); }
+    bool newGame() { return game_->clickNewGame(); }
     void wait(std::int64_t ms) { scheduler_.advance(ms); }
 
     // round=R player=P scores=A,B,C,D covered=XXXXXXXXX dice=D1,D2 dicecount=N throw=on|off
     // box=hidden|shown message="..." gameover=0|1
     std::string stateLine() const;
 
-    Game& game() { return game_; }
-    const Game& game() const { return game_; }
+    Game& game() { return *game_; }
+    const Game& game() const { return *game_; }
     const DisplayModel& shown() const { return shown_; }
     VirtualScheduler& scheduler() { return scheduler_; }
     MatchState& match() { return match_; }
@@ -44,6 +48,9 @@ public:
 private:
     struct Resumed {};
     HeadlessGame(const MatchState& saved, std::uint64_t seed, Resumed);
+    static std::unique_ptr<Game> plainGame(MatchState& match, GameDisplay& display,
+                                           Scheduler& scheduler, RandomSource& random,
+                                           Clock& clock);
     void settleThrow(int diceCount);
 
     MatchState match_;
@@ -51,7 +58,7 @@ private:
     VirtualClock clock_;
     SeededRandom random_;
     DisplayModel shown_;
-    Game game_;
+    std::unique_ptr<Game> game_;
 };
 
 } // namespace nf

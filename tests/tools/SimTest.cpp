@@ -1,0 +1,122 @@
+#include "sim/MatchRunner.h"
+#include "sim/Replay.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace nf::sim {
+namespace {
+
+std::string replayed(const std::string& script, int* status = nullptr,
+                     std::string* errors = nullptr) {
+    std::istringstream in(script);
+    std::ostringstream out, err;
+    const int code = replay(in, out, err);
+    if (status)
+        *status = code;
+    if (errors)
+        *errors = err.str();
+    return out.str();
+}
+
+std::string field(const std::string& stateLine, const std::string& name) {
+    const auto at = stateLine.find(name + "=");
+    if (at == std::string::npos)
+        return {};
+    const auto start = at + name.size() + 1;
+    if (stateLine[start] == '"')
+        return stateLine.substr(start + 1, stateLine.find('"', start + 1) - start - 1);
+    return stateLine.substr(start, stateLine.find(' ', start) - start);
+}
+
+TEST(Replay, ScriptsFollowTheRulesOfCovering) {
+    struct Case {
+        const char* script;
+        const char* covered;
+        const char* scores;
+    };
+    const Case cases[] = {
+        {"players 2\nthrow 3 4\ncover 3\ncover 7\ncover 4\ncover 7\nstate", "001100000", "7,0,0,0"},
+        {"players 2\nthrow 4 4\ncover 4\ncover 8\nstate", "000000010", "8,0,0,0"},
+        {"players 3\nthrow 1 2\ncover 3\nthrow 1 2\ncover 1\ncover 2\nstate", "111000000",
+         "6,0,0,0"},
+        {"players 2\nthrow 3 4\ncover 7\nthrow 1 6\ncover 1\ncover 6\nthrow 6 1\nstate",
+         "100001100", "14,0,0,0"},
+        {"players 2\n# comments and blank lines are skipped\n\ncover 5\nthrow 5\nstate",
+         "000000000", "0,0,0,0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.script);
+        const std::string line = replayed(c.script);
+        EXPECT_EQ(field(line, "covered"), c.covered);
+        EXPECT_EQ(field(line, "scores"), c.scores);
+    }
+}
+
+TEST(Replay, TheSingleDieAndTheHandOverAsTheBoardShowsThem) {
+    const std::string out = replayed("players 2\nthrow 3 4\ncover 7\nthrow 4 4\ncover 8\n"
+                                     "throw 4 5\ncover 9\nstate\nsingle\nthrow 2\ncover 2\nstate\n"
+                                     "throw 2\nwait 499\nstate\nwait 1\nstate\nwait 2000\nstate\n");
+    std::istringstream lines(out);
+    std::string offered, single, before, turnOver, next;
+    std::getline(lines, offered);
+    std::getline(lines, single);
+    std::getline(lines, before);
+    std::getline(lines, turnOver);
+    std::getline(lines, next);
+    EXPECT_EQ(field(offered, "box"), "shown");
+    EXPECT_EQ(field(single, "dicecount"), "1");
+    EXPECT_EQ(field(single, "dice"), "2,0");
+    EXPECT_EQ(field(single, "scores"), "26,0,0,0");
+    EXPECT_EQ(field(before, "message"), "RED TO PLAY");
+    EXPECT_EQ(field(turnOver, "message"), "TURN OVER");
+    EXPECT_EQ(field(next, "message"), "MAGENTA TO PLAY");
+    EXPECT_EQ(field(next, "dicecount"), "2");
+    EXPECT_EQ(field(next, "throw"), "on");
+}
+
+TEST(Replay, AgainstTheComputerItsTurnPlaysItself) {
+    const std::string out = replayed("players 1\nthrow 6 6\nwait 2500\nstate\nthrow 1 2\ncover 3\n"
+                                     "state\nwait 120000\nstate\n");
+    std::istringstream lines(out);
+    std::string magenta, refused, later;
+    std::getline(lines, magenta);
+    std::getline(lines, refused);
+    std::getline(lines, later);
+    EXPECT_EQ(field(magenta, "player"), "1");
+    EXPECT_EQ(field(refused, "covered"), "000000000") << "the person's clicks are refused";
+    EXPECT_EQ(field(later, "player"), "0") << "the computer's turn has ended by itself";
+}
+
+TEST(Replay, MistakesNameTheirLineAndStopTheScript) {
+    for (const char* script :
+         {"players 2\nthrow 3 4\ncover 12\nstate", "players 2\nthrow 7 1\nstate",
+          "players 2\n\nfly\nstate", "players 5\nstate", "cover 3\nstate"}) {
+        SCOPED_TRACE(script);
+        int status = 0;
+        std::string errors;
+        EXPECT_EQ(replayed(script, &status, &errors), "");
+        EXPECT_EQ(status, 1);
+        EXPECT_EQ(errors.rfind("line ", 0), 0u) << errors;
+    }
+}
+
+TEST(Play, TheSameSeedPlaysTheSameMatches) {
+    const std::vector<Strategy> seats{Strategy::Scan, Strategy::SumFirst, Strategy::FacesFirst,
+                                      Strategy::Random};
+    std::ostringstream first, second, other;
+    printFigures(first, playMatches(4, 40, 11, seats), 11, seats);
+    printFigures(second, playMatches(4, 40, 11, seats), 11, seats);
+    printFigures(other, playMatches(4, 40, 12, seats), 12, seats);
+    EXPECT_EQ(first.str(), second.str());
+    EXPECT_NE(first.str(), other.str());
+    const PlayFigures figures = playMatches(2, 200, 5, {Strategy::Scan, Strategy::Scan});
+    long decided = 0;
+    for (const SeatFigures& s : figures.seats)
+        decided += s.wins;
+    EXPECT_GE(decided, 180) << "most matches have a winner";
+    EXPECT_NEAR(figures.seats[0].throws / 200.0, 20, 5);
+}
+
+} // namespace
+} // namespace nf::sim

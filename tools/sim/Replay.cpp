@@ -1,0 +1,122 @@
+#include "Replay.h"
+
+#include "computer/ComputerGame.h"
+#include "engine/HeadlessGame.h"
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace nf::sim {
+namespace {
+
+constexpr int kFirstDieSettles = 1800;
+constexpr int kSecondDieSettles = 250;
+
+struct ScriptError {
+    std::string message;
+};
+
+long number(const std::string& word, long low, long high, const char* what) {
+    std::size_t used = 0;
+    long value = 0;
+    try {
+        value = std::stol(word, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used != word.size() || value < low || value > high)
+        throw ScriptError{std::string(what) + " must be " + std::to_string(low) + " to " +
+                          std::to_string(high) + ", not '" + word + "'"};
+    return value;
+}
+
+std::unique_ptr<HeadlessGame> newTable(int players) {
+    HeadlessGame::GameFactory computer = [](MatchState& m, GameDisplay& d, Scheduler& s,
+                                            RandomSource& r, Clock& c) -> std::unique_ptr<Game> {
+        m.ComputerGame = 1;
+        return std::make_unique<ComputerGame>(m, d, s, r, c);
+    };
+    auto table = players == 1 ? std::make_unique<HeadlessGame>(2, 0, computer)
+                              : std::make_unique<HeadlessGame>(players, 0);
+    table->game().setRollingShown(false);
+    return table;
+}
+
+// "Throw Dice" with the given dice; refused as the game refuses it (then no time passes).
+void throwDice(HeadlessGame& table, const std::vector<std::string>& words) {
+    if (words.size() < 2 || words.size() > 3)
+        throw ScriptError{"throw takes one or two dice"};
+    const int d1 = static_cast<int>(number(words[1], 1, 6, "a die"));
+    const int d2 = words.size() == 3 ? static_cast<int>(number(words[2], 1, 6, "a die")) : 0;
+    const int diceCount = table.game().throwState().DiceCount == 1 ? 1 : 2;
+    if (diceCount == 2 && d2 == 0)
+        return;
+    const bool computersTurn =
+        dynamic_cast<ComputerGame*>(&table.game()) != nullptr && table.match().CurrentPlayer == 1;
+    if (computersTurn)
+        return; // the person's throw is refused while the computer has the dice
+    if (!table.game().throwDice(d1, d2))
+        return;
+    table.wait(kFirstDieSettles + (diceCount == 2 ? kSecondDieSettles : 0));
+}
+
+void cover(HeadlessGame& table, const std::string& word) {
+    const int n = static_cast<int>(number(word, 1, 9, "a number"));
+    if (auto* computer = dynamic_cast<ComputerGame*>(&table.game()))
+        computer->personClicksNumber(n - 1);
+    else
+        table.cover(n);
+}
+
+void run(const std::vector<std::string>& words, std::unique_ptr<HeadlessGame>& table,
+         std::ostream& out) {
+    const std::string& command = words[0];
+    if (command == "players") {
+        if (words.size() != 2)
+            throw ScriptError{"players takes one number"};
+        table = newTable(static_cast<int>(number(words[1], 1, 4, "the number of players")));
+        return;
+    }
+    if (!table)
+        throw ScriptError{"no match yet: begin with 'players N'"};
+    if (command == "throw")
+        throwDice(*table, words);
+    else if (command == "cover" && words.size() == 2)
+        cover(*table, words[1]);
+    else if (command == "single" && words.size() == 1)
+        table->tickBox();
+    else if (command == "wait" && words.size() == 2)
+        table->wait(number(words[1], 0, 86400000, "a wait in milliseconds"));
+    else if (command == "newgame" && words.size() == 1)
+        table->newGame();
+    else if (command == "state" && words.size() == 1)
+        out << table->stateLine() << '\n';
+    else
+        throw ScriptError{"unknown command '" + command + "'"};
+}
+
+} // namespace
+
+int replay(std::istream& script, std::ostream& out, std::ostream& err) {
+    std::unique_ptr<HeadlessGame> table;
+    std::string line;
+    for (int lineNumber = 1; std::getline(script, line); ++lineNumber) {
+        std::istringstream split(line);
+        std::vector<std::string> words;
+        for (std::string word; split >> word;)
+            words.push_back(word);
+        if (words.empty() || words[0][0] == '#')
+            continue;
+        try {
+            run(words, table, out);
+        } catch (const ScriptError& e) {
+            err << "line " << lineNumber << ": " << e.message << '\n';
+            return 1;
+        }
+    }
+    return 0;
+}
+
+} // namespace nf::sim

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <istream>
+#include <ostream>
+
+namespace nf::sim {
+
+// Plays a script of clicks and waits, one command per line, as the game would take them:
+//   players N | throw D1 D2 | throw D | cover N | single | wait MS | newgame | state
+// Blank lines and lines starting with '#' are skipped. `state` prints one line to `out`. A
+// command that is unknown or names something out of range stops the replay with its line
+// number on `err`. Returns the exit status: 0, or 1 after an error.
+int replay(std::istream& script, std::ostream& out, std::ostream& err);
+
+} // namespace nf::sim
