@@ -4,7 +4,12 @@ TEST_DIR := build-test
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 MAKEFLAGS += --no-print-directory
 
-.PHONY: play test deps build build-test
+FUZZ_DIR := build-fuzz
+# Seconds for each fuzz target; two targets make ten minutes.
+FUZZ_SECONDS := 300
+SOAK_EVENTS := 100000
+
+.PHONY: play test deps build build-test fuzz soak bench
 
 play: build
 	@scripts/run-game $(BUILD_DIR)/ninefold
@@ -22,3 +27,20 @@ build: deps
 build-test: deps
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DNINEFOLD_SANITIZE=ON -DNINEFOLD_WERROR=ON
 	cmake --build $(TEST_DIR) --parallel $(JOBS)
+
+# Each fuzz target for FUZZ_SECONDS, from the committed corpus; new inputs and any crash
+# (crash-*) land in $(FUZZ_DIR).
+fuzz: deps
+	@scripts/install-deps debian-packages.txt debian-packages-fuzz.txt
+	cmake -S . -B $(FUZZ_DIR) -DNINEFOLD_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_DIR) --parallel $(JOBS)
+	cd $(FUZZ_DIR) && for target in saved-game replay; do \
+		mkdir -p corpus-$$target && \
+		./fuzz-$$target -max_total_time=$(FUZZ_SECONDS) -timeout=30 -rss_limit_mb=4096 \
+			-print_final_stats=1 corpus-$$target ../tools/fuzz/corpus/$$target || exit 1; \
+	done
+
+# The long soak: random clicks on every window, with the sanitizers.
+soak: build-test
+	cd $(TEST_DIR) && NINEFOLD_SOAK_EVENTS=$(SOAK_EVENTS) QT_QPA_PLATFORM=offscreen \
+		./tests/front/front_tests --gtest_filter='Soak.*'

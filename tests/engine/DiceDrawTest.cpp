@@ -2,6 +2,8 @@
 
 #include "support/ScriptedRandom.h"
 
+#include <array>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -47,6 +49,37 @@ TEST(DiceDraw, OneDieDrawsOnlyTheFirst) {
     script(r, {0.025, 0.6, 0.7, 0.42});
     EXPECT_EQ(drawDice(r, clock, t), (std::array<int, 2>{5, 0}));
     EXPECT_EQ(r.values.size(), 1u);
+}
+
+} // namespace
+} // namespace nf
+
+namespace nf {
+namespace {
+
+// Throws a few seconds apart, each reseeding from the clock as the board does: the faces are
+// uniform and always 1 to 6.
+TEST(DiceDraw, ThrowsReseededFromTheClockAreFair) {
+    SeededRandom random(2026);
+    test::FixedClock clock;
+    SeededRandom gaps(7);
+    ThrowState t;
+    t.DiceCount = 2;
+    std::array<long, 8> counts{};
+    const long throws = 30000;
+    for (long i = 0; i < throws; ++i) {
+        clock.seconds += 2.05 + gaps.next() * 6; // settling, then a player's thought
+        const auto dice = drawDice(random, clock, t);
+        t.Dice = {static_cast<i16>(dice[0]), static_cast<i16>(dice[1]), 0};
+        ++counts[static_cast<std::size_t>(dice[0])];
+        ++counts[static_cast<std::size_t>(dice[1])];
+    }
+    EXPECT_EQ(counts[0] + counts[7], 0);
+    const double expected = 2.0 * throws / 6;
+    double chiSquare = 0;
+    for (int face = 1; face <= 6; ++face)
+        chiSquare += std::pow(counts[static_cast<std::size_t>(face)] - expected, 2) / expected;
+    EXPECT_LT(chiSquare, 20.5) << "5 degrees of freedom, p = 0.001";
 }
 
 } // namespace
