@@ -44,3 +44,13 @@ fuzz: deps
 soak: build-test
 	cd $(TEST_DIR) && NINEFOLD_SOAK_EVENTS=$(SOAK_EVENTS) QT_QPA_PLATFORM=offscreen \
 		./tests/front/front_tests --gtest_filter='Soak.*'
+
+# Speed figures, each printed after the command that made it.
+bench: build
+	@scripts/install-deps debian-packages.txt debian-packages-bench.txt
+	@for mode in engine windows rolling; do \
+		echo "\$$ $(BUILD_DIR)/ninefold-bench $$mode"; \
+		$(BUILD_DIR)/ninefold-bench $$mode 2>/dev/null || exit 1; \
+	done
+	@echo "\$$ xvfb-run -a scripts/bench-startup $(BUILD_DIR)"
+	@xvfb-run -a -s '-screen 0 1024x768x24' scripts/bench-startup $(BUILD_DIR)

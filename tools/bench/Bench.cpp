@@ -1,0 +1,149 @@
+// ninefold-bench: speed figures of the game, never asserted by a test.
+//   ninefold-bench engine    throws and whole matches per second, without windows
+//   ninefold-bench windows   a four-player match through the real windows, in virtual time
+//   ninefold-bench rolling   CPU time per second while the dice roll on real timers
+#include "board/BoardWindow.h"
+#include "engine/HeadlessGame.h"
+#include "engine/VirtualScheduler.h"
+#include "platform/Fonts.h"
+#include "platform/FormWindow.h"
+#include "platform/LabelControl.h"
+#include "platform/QtScheduler.h"
+#include "sim/MatchRunner.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <sys/resource.h>
+
+namespace {
+
+double seconds(std::chrono::steady_clock::time_point since) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+void engine() {
+    nf::HeadlessGame table(2, 1);
+    table.game().setRollingShown(false);
+    const long throws = 200000;
+    auto start = std::chrono::steady_clock::now();
+    for (long i = 0, accepted = 0; accepted < throws; ++i) {
+        if (table.game().endState().GameOver == 1) {
+            table.newGame();
+            table.wait(1);
+        }
+        accepted += table.throwDice(1 + i % 6, 1 + (i / 6) % 6) ? 1 : 0;
+        for (int n = 9; n >= 1; --n)
+            table.cover(n);
+        if (!table.game().canThrow())
+            table.wait(2500);
+    }
+    std::printf("engine: %.0f throws per second (given dice, settling, covers, hand-overs; no "
+                "rolling figures)\n",
+                throws / seconds(start));
+    const long matches = 5000;
+    start = std::chrono::steady_clock::now();
+    nf::sim::playMatches(4, matches, 1, std::vector<nf::sim::Strategy>(4, nf::sim::Strategy::Scan));
+    std::printf("engine: %.0f four-player matches per second\n", matches / seconds(start));
+}
+
+struct Quiet : nf::SoundPlayer, nf::DocumentOpener {
+    bool play(const QString&) override { return true; }
+    void open(const QString&) override {}
+};
+
+struct Noon : nf::Clock {
+    double secondsSinceMidnight() override { return 43200; }
+};
+
+// Clicks "Throw Dice" and the numbers of the board until the match is over.
+void windows(const QString& data) {
+    nf::MatchState match;
+    match.PlayerCount = 4;
+    match.SoundOn = 1;
+    Quiet quiet;
+    nf::Services services(nf::GameFolder(data), quiet, quiet);
+    nf::VirtualScheduler time;
+    nf::SeededRandom random(3);
+    Noon clock;
+    nf::Environment env{match, services, time, random, clock};
+    QElapsedTimer elapsed;
+    elapsed.start();
+    auto* board = new nf::BoardWindow(env);
+    board->show();
+    nf::FormWindow& w = board->window();
+    long clicks = 0;
+    while (board->game().endState().GameOver == 0) {
+        QTest::mouseClick(w.widget("Label2", 3), Qt::LeftButton, {}, QPoint(5, 5));
+        time.advance(2050);
+        for (int i = 8; i >= 0; --i, ++clicks)
+            QTest::mouseClick(w.widget("Label3", i), Qt::LeftButton, {}, QPoint(5, 5));
+        time.advance(board->game().handOverPending() ? 2500 : 0);
+    }
+    std::printf("windows: a four-player match through the board window took %lld ms "
+                "(%ld clicks, virtual time)\n",
+                static_cast<long long>(elapsed.elapsed()), clicks);
+    board->discard();
+}
+
+double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+void rolling(const QString& data) {
+    nf::MatchState match;
+    match.PlayerCount = 2;
+    Quiet quiet;
+    nf::Services services(nf::GameFolder(data), quiet, quiet);
+    nf::QtScheduler scheduler;
+    nf::SeededRandom random(3);
+    nf::SystemClock clock;
+    nf::Environment env{match, services, scheduler, random, clock};
+    auto* board = new nf::BoardWindow(env);
+    board->show();
+    double cpu = 0, wall = 0;
+    for (int throwNumber = 0; throwNumber < 3; ++throwNumber) {
+        board->game().throwDice(1, 2); // a 3: covered below, so every throw rolls
+        const double cpuStart = cpuSeconds();
+        QElapsedTimer t;
+        t.start();
+        QTest::qWait(2100);
+        cpu += cpuSeconds() - cpuStart;
+        wall += t.elapsed() / 1000.0;
+        board->game().clickNumber(3);
+        if (!board->game().canThrow())
+            QTest::qWait(2600);
+    }
+    std::printf("rolling: %.3f s of CPU per second while the dice roll (offscreen)\n", cpu / wall);
+    board->discard();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "engine") {
+        engine();
+        return 0;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    nf::Fonts::loadApplicationFonts();
+    const QString data = QCoreApplication::applicationDirPath();
+    if (mode == "windows")
+        windows(data);
+    else if (mode == "rolling")
+        rolling(data);
+    else {
+        std::fprintf(stderr, "usage: ninefold-bench engine|windows|rolling\n");
+        return 2;
+    }
+    return 0;
+}
