@@ -55,44 +55,6 @@ TEST_P(WholeMatch, FiveRoundsInTurnOrderThenTheResult) {
 
 INSTANTIATE_TEST_SUITE_P(Players, WholeMatch, ::testing::Values(2, 3, 4));
 
-void expectEveryClickRefused(HeadlessGame& table) {
-    EXPECT_TRUE(table.game().handOverPending());
-    EXPECT_FALSE(table.newGame());
-    EXPECT_FALSE(table.game().throwDice(1, 2));
-    for (int n = 1; n <= 9; ++n)
-        EXPECT_FALSE(table.cover(n));
-}
-
-TEST(MatchFlow, HandOverTakesHalfASecondThenTwoSecondsAndRefusesEveryClick) {
-    HeadlessGame table(3);
-    ASSERT_TRUE(table.throwDice(2, 3));
-    ASSERT_TRUE(table.cover(5));
-    table.throwDice(5, 5);
-    expectEveryClickRefused(table);
-    table.wait(499);
-    EXPECT_EQ(table.shown().message, "RED TO PLAY");
-    table.wait(1);
-    EXPECT_EQ(table.shown().message, "TURN OVER");
-    EXPECT_EQ(table.shown().messageColour, colours::red) << "in the colour of the turn that ends";
-    EXPECT_EQ(table.shown().sounds.back(), "wav\\ping.wav");
-    table.wait(1999);
-    expectEveryClickRefused(table);
-    EXPECT_EQ(table.shown().message, "TURN OVER");
-    EXPECT_EQ(coveredNumbers(table.match()), std::set<int>{5});
-    table.wait(1);
-    EXPECT_EQ(table.shown().message, "MAGENTA TO PLAY");
-    EXPECT_EQ(table.shown().messageColour, colours::magenta);
-    EXPECT_EQ(table.shown().diceBack, colours::magenta);
-    EXPECT_EQ(table.shown().diceText, colours::black);
-    EXPECT_EQ(table.shown().numbers[4].text, colours::magenta);
-    EXPECT_EQ(table.shown().numbers[4].back, colours::black);
-    EXPECT_EQ(table.shown().numbers[4].spot, -1);
-    EXPECT_TRUE(coveredNumbers(table.match()).empty());
-    EXPECT_EQ(table.shown().round, "ROUND 1 OF 5");
-    EXPECT_EQ(table.match().Scores[0], 5);
-    EXPECT_TRUE(table.game().canThrow());
-}
-
 TEST(MatchFlow, ClearingTheBoardKeepsTheRoundAndThePlayer) {
     for (int player : {0, 1}) {
         SCOPED_TRACE(player);
@@ -154,29 +116,6 @@ TEST(MatchFlow, ResultsAfterTheFifthRound) {
     }
 }
 
-TEST(MatchFlow, NewGameAfterTheEndStartsRoundOneWithRed) {
-    MatchState saved = test::savedMatch({}, 2, 1, 5);
-    saved.Scores = {10, 20, 0, 0};
-    auto table = HeadlessGame::resume(saved);
-    table->throwDice(6, 6);
-    table->wait(2500);
-    ASSERT_EQ(table->shown().message, "MAGENTA HAS WON!");
-    table->wait(1000);
-
-    ASSERT_TRUE(table->newGame());
-    EXPECT_EQ(table->shown().scores[1], "0");
-    table->wait(1);
-    EXPECT_EQ(table->game().endState().GameOver, 0);
-    EXPECT_EQ(table->match().RoundNumber, 1);
-    EXPECT_EQ(table->match().CurrentPlayer, 0);
-    EXPECT_EQ(table->shown().message, "RED TO PLAY");
-    EXPECT_EQ(table->shown().round, "ROUND 1 OF 5");
-    const Rgb colourNow = table->shown().messageColour;
-    table->wait(1000);
-    EXPECT_EQ(table->shown().messageColour, colourNow) << "the blinker has stopped";
-    EXPECT_TRUE(table->game().canThrow());
-}
-
 TEST(MatchFlow, NewGameStopsAThrowStillRolling) {
     HeadlessGame table(2);
     table.throwDice(3, 4);
@@ -193,30 +132,6 @@ TEST(MatchFlow, NewGameStopsAThrowStillRolling) {
     EXPECT_EQ(table.shown().dice[1], "");
     EXPECT_TRUE(table.throwDice(2, 2));
     EXPECT_TRUE(table.cover(4));
-}
-
-TEST(MatchFlow, DiceSettleOneAfterTheOtherAndRollFasterAfterTheFirstThrow) {
-    HeadlessGame table(2);
-    const VirtualScheduler& clock = table.scheduler();
-    ASSERT_TRUE(table.game().throwDice(2, 5));
-    EXPECT_EQ(table.shown().sounds.back(), "wav\\cupdice.wav");
-    EXPECT_FALSE(table.game().canThrow());
-    table.wait(249);
-    EXPECT_EQ(table.shown().dice[0], "") << "the first throw rolls from 250 ms";
-    table.wait(1);
-    EXPECT_NE(table.shown().dice[0], "");
-    table.wait(1550);
-    EXPECT_EQ(table.shown().dice[0], "2");
-    EXPECT_EQ(table.game().throwState().SettledDice, 1);
-    table.wait(250);
-    EXPECT_EQ(table.shown().dice[1], "5");
-    EXPECT_EQ(clock.now(), 2050);
-    table.wait(10);
-    EXPECT_FALSE(table.game().Timer8.enabled()) << "rolling stops at its next tick";
-
-    table.cover(7);
-    ASSERT_TRUE(table.game().throwDice(1, 1));
-    EXPECT_EQ(table.game().Timer8.interval(), 5) << "later throws roll from 5 ms";
 }
 
 } // namespace
