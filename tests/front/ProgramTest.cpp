@@ -134,6 +134,19 @@ TEST(Program, WithoutSoundTheGameIsSilentButTheSoundBoxStillClicks) {
     EXPECT_EQ(p.sound.played, QStringList{"click.wav"});
 }
 
+TEST(Program, WithoutItsPicturesTheGameStillPlays) {
+    ProgramHarness p(false);
+    EXPECT_EQ(p.title()->frameGeometry().size(), QSize(800, 600)) << "the standard size instead";
+    p.onTitle("Label5");
+    EXPECT_EQ(p.setup()->frameGeometry().size(), QSize(800, 600));
+    EXPECT_FALSE(p.setup()->widget("Check3")->isVisible())
+        << "the steps after the picture are skipped";
+    p.onSetup("Label1", 1);
+    p.throwDice(2, 5);
+    p.onBoard("Label3", 6);
+    EXPECT_EQ(p.boardText("Label5", 0), "7") << "a missing spot picture leaves its place empty";
+}
+
 TEST(Program, CloseBoxesActAsExit) {
     ProgramHarness p;
     p.onTitle("Label5");

@@ -10,7 +10,10 @@ struct ProgramHarness : TestEnvironment {
     Program program{env};
     bool finished = false;
 
-    ProgramHarness() {
+    // withPictures false: a game folder without its Images folder.
+    explicit ProgramHarness(bool withPictures = true) {
+        if (!withPictures)
+            QFile::remove(dir.filePath("Images"));
         QObject::connect(&program, &Program::finished, [this] { finished = true; });
         program.start();
     }
