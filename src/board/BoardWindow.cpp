@@ -154,7 +154,7 @@ void BoardWindow::saveGame() {
     std::array<long, 4> totals{};
     for (int i = 0; i < 4; ++i)
         totals[static_cast<std::size_t>(i)] = label("Label5", i)->text().toLong();
-    SavedGame::write(env_.services.path(SavedGame::kFileName),
+    SavedGame::write(SavedGame::location(env_.services.path(SavedGame::kFileName)),
                      SavedGame::encode(env_.match, totals));
 }
 

@@ -6,7 +6,8 @@ namespace nf {
 
 BoardWindow* restartPreviousGame(Environment& env, const RestartSteps& steps) {
     MatchState& match = env.match;
-    if (!SavedGame::read(env.services.path(SavedGame::kFileName), match)) {
+    const QString file = SavedGame::location(env.services.path(SavedGame::kFileName));
+    if (!SavedGame::read(file, match)) {
         match.RestartPrevious = 0;
         return nullptr;
     }

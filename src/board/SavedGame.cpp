@@ -1,7 +1,10 @@
 #include "SavedGame.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 #include <functional>
 #include <limits>
 #include <optional>
@@ -60,7 +63,30 @@ private:
     int at_ = 0;
 };
 
+// Whether a file can be made in the folder: tried, since permissions alone do not tell (a
+// read-only file system, or the superuser).
+bool canWriteIn(const QString& folder) {
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".ninefold-XXXXXX")));
+    return probe.open();
+}
+
+QString stateFolder() {
+    QString base = qEnvironmentVariable("XDG_STATE_HOME");
+    if (base.isEmpty() || QDir::isRelativePath(base))
+        base = QDir::home().filePath(QStringLiteral(".local/state"));
+    return QDir(base).filePath(QStringLiteral("ninefold"));
+}
+
 } // namespace
+
+QString location(const QString& besideProgram) {
+    const QFileInfo beside(besideProgram);
+    if (canWriteIn(beside.absolutePath()))
+        return beside.absoluteFilePath();
+    const QString folder = stateFolder();
+    QDir().mkpath(folder);
+    return QDir(folder).filePath(beside.fileName());
+}
 
 QByteArray encode(const MatchState& m, const std::array<long, 4>& totals) {
     QByteArray out =

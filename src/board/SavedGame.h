@@ -13,6 +13,11 @@ namespace SavedGame {
 
 constexpr const char* kFileName = "lastgame.inf";
 
+// Where the saved game is kept: the given place beside the program while that folder can be
+// written (a copy run from its build folder), else the user's state folder,
+// $XDG_STATE_HOME/ninefold/ (by default ~/.local/state/ninefold/), as for an installed copy.
+QString location(const QString& besideProgram);
+
 // The file's bytes for the match, with the totals as the score labels show them.
 QByteArray encode(const MatchState& match, const std::array<long, 4>& totals);
 

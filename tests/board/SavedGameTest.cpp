@@ -212,3 +212,38 @@ TEST(RestartPrevious, WithoutAReadableFileNothingOpens) {
 
 } // namespace
 } // namespace nf
+
+namespace nf {
+namespace {
+
+// An installed copy cannot write beside itself: the match goes to the user's state folder,
+// and comes back from there.
+TEST(SavedGame, AReadOnlyGameFolderKeepsTheMatchInTheStateFolder) {
+    test::TestEnvironment e;
+    QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+    Services readOnly(GameFolder("/proc/self"), e.sound, e.opener); // no file can be made there
+    Environment env{e.match, readOnly, e.scheduler, e.random, e.clock};
+    e.match = exampleMatch();
+    e.match.RestartPrevious = 1;
+    auto* board = new BoardWindow(env);
+    e.match.RestartPrevious = 0;
+    board->show();
+    test::TestEnvironment::click(board->window(), "Label2", 2);
+    const QString kept = state.filePath("ninefold/lastgame.inf");
+    QFile file(kept);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), kExample);
+
+    e.match = MatchState{};
+    BoardWindow* resumed =
+        restartPreviousGame(env, {nullptr, [&](bool) { return new BoardWindow(env); }, nullptr});
+    ASSERT_NE(resumed, nullptr);
+    EXPECT_EQ(resumed->window().control<LabelControl>("Label1")->text(), "MAGENTA TO PLAY");
+    EXPECT_EQ(e.match.Scores[0], 41);
+    delete resumed;
+    qunsetenv("XDG_STATE_HOME");
+}
+
+} // namespace
+} // namespace nf

@@ -78,6 +78,12 @@ struct BoardHarness : TestEnvironment {
     QPointer<BoardWindow> board;
     bool exited = false;
 
+    // The board goes before the time and services it runs on.
+    ~BoardHarness() {
+        delete board.data();
+        discardClosed();
+    }
+
     // A new match as the setup screen opens it.
     void openNew(int players) {
         match.PlayerCount = static_cast<i16>(players);
