@@ -3,6 +3,7 @@
 #include "engine/Random.h"
 #include "front/Program.h"
 #include "platform/Fonts.h"
+#include "platform/LabelAccessibility.h"
 #include "platform/QtScheduler.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // the program ends with the title's Exit
     nf::Fonts::loadApplicationFonts();
+    nf::installLabelAccessibility();
 
     nf::MatchState match; // the shared settings and match, for the whole run
     nf::QtSoundPlayer sound;

@@ -45,6 +45,10 @@ LabelControl* BoardWindow::label(const char* name, int index) const {
 }
 
 void BoardWindow::connectHandlers() {
+    // The board's keys: 1 to 9 for the numbers, Space or Enter for "Throw Dice".
+    window_->setKeyboardButtons(false);
+    window_->onKey([this](int key) { return pressKey(key); });
+    window_->widget("Check1")->setFocusPolicy(Qt::TabFocus); // a click leaves Space to the throw
     window_->onClick("Label2", [this](int index) { clickButton(index); });
     window_->onClick("Label3", [this](int index) { clickNumber(index); });
     window_->onClick("Image1", [this](int index) { clickNumber(index); });
@@ -64,6 +68,7 @@ void BoardWindow::load() {
     createNumbers();
     window_->widget("Shape1")->lower();
     showPlayersScoreLabels();
+    nameForScreenReaders();
     game_->load();
     box->setColours(label("Label1")->foreColour(), window_->background());
     label("Label6")->setForeColour(label("Label1")->foreColour());
@@ -95,6 +100,32 @@ void BoardWindow::showPlayersScoreLabels() {
         return;
     for (int i = 0; i < 4; ++i)
         label("Label5", i)->setVisible(i < players);
+}
+
+bool BoardWindow::pressKey(int key) {
+    if (key >= Qt::Key_1 && key <= Qt::Key_9) {
+        clickNumber(key - Qt::Key_1);
+        return true;
+    }
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        clickButton(3);
+        return true;
+    }
+    return false;
+}
+
+// Names a screen reader gives the parts of the board that tell how the match stands.
+void BoardWindow::nameForScreenReaders() {
+    static const char* const totals[] = {"Red's total", "Magenta's total", "Yellow's total",
+                                         "Green's total"};
+    label("Label1")->setAccessibleName(QStringLiteral("Message"));
+    label("Label4", 0)->setAccessibleName(QStringLiteral("First die"));
+    label("Label4", 1)->setAccessibleName(QStringLiteral("Second die"));
+    label("Label6")->setAccessibleName(QStringLiteral("Round"));
+    for (int i = 0; i < 4; ++i)
+        label("Label5", i)->setAccessibleName(QString::fromLatin1(totals[i]));
+    for (int i = 0; i < kNumbers; ++i)
+        label("Label3", i)->setAccessibleName(QStringLiteral("Number %1").arg(i + 1));
 }
 
 void BoardWindow::clickButton(int index) {

@@ -70,6 +70,8 @@ private:
     void showPlayersScoreLabels();
     void connectHandlers();
     void clickButton(int index);
+    bool pressKey(int key);
+    void nameForScreenReaders();
     void clickSingleDieBox();
     void exitBoard();
     void leave();

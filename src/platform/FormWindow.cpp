@@ -1,8 +1,10 @@
 #include "FormWindow.h"
 
 #include "FitForm.h"
+#include "LabelControl.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace nf {
@@ -10,6 +12,7 @@ namespace nf {
 FormWindow::FormWindow(const QString& name, QWidget* parent)
     : QWidget(parent, Qt::Window), name_(name), client_(new QWidget(this)) {
     setObjectName(name);
+    setFocusPolicy(Qt::StrongFocus); // the window itself holds the focus until Tab moves it
     client_->setObjectName(name + QLatin1String("-client"));
     client_->setAutoFillBackground(true);
 }
@@ -93,6 +96,23 @@ QWidget* FormWindow::widget(const QString& name, int index) const {
 
 void FormWindow::onClick(const QString& name, ClickHandler handler) {
     handlers_.insert(name, std::move(handler));
+    if (!keyboardButtons_)
+        return;
+    for (const auto& [key, control] : controls_)
+        if (key.first == name)
+            if (auto* label = qobject_cast<LabelControl*>(control))
+                label->setActsAsButton(true);
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    if (keyHandler_ && keyHandler_(event->key()))
+        return;
+    QWidget::keyPressEvent(event);
+}
+
+// No button has the focus when a window opens, so that no single key press acts at once.
+void FormWindow::showEvent(QShowEvent*) {
+    setFocus(Qt::OtherFocusReason);
 }
 
 void FormWindow::dispatchClick(const QString& name, int index) {

@@ -37,6 +37,11 @@ public:
     void onClick(const QString& name, ClickHandler handler);
     // Runs the click handler of the named control array, as a click on that element would.
     void dispatchClick(const QString& name, int index);
+    // Keys that reach the window itself (no button has the keyboard focus); true when taken.
+    void onKey(std::function<bool(int key)> handler) { keyHandler_ = std::move(handler); }
+    // Whether labels that act as buttons can be reached with Tab and pressed with Space or
+    // Enter (the boards take their keys at the window instead).
+    void setKeyboardButtons(bool on) { keyboardButtons_ = on; }
     // Asked when the user closes the window from its title bar; false keeps it open.
     void onCloseRequest(std::function<bool()> handler) { closeRequest_ = std::move(handler); }
     // Closes the window without asking the close-request handler (nothing to do while it is
@@ -52,6 +57,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QString name_;
@@ -60,6 +67,8 @@ private:
     std::map<std::pair<QString, int>, QWidget*> controls_;
     QHash<QString, ClickHandler> handlers_;
     std::function<bool()> closeRequest_;
+    std::function<bool(int)> keyHandler_;
+    bool keyboardButtons_ = true;
     bool closingByProgram_ = false;
     bool inCloseEvent_ = false;
 };

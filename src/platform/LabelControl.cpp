@@ -2,6 +2,7 @@
 
 #include "SunkenBorder.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -36,6 +37,19 @@ void LabelControl::setCentred(bool centred) {
     setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
 }
 
+void LabelControl::setActsAsButton(bool on) {
+    actsAsButton_ = on;
+    setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void LabelControl::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (actsAsButton_ && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter))
+        emit clicked();
+    else
+        QLabel::keyPressEvent(event);
+}
+
 void LabelControl::fitText() {
     singleLine_ = true;
     const QFontMetrics metrics(font());
@@ -64,6 +78,10 @@ void LabelControl::paintEvent(QPaintEvent*) {
     p.setClipping(false);
     if (sunken_)
         paintSunkenBorder(p, rect());
+    if (hasFocus()) {
+        p.setPen(QPen(fore_, 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
 }
 
 void LabelControl::mousePressEvent(QMouseEvent* event) {

@@ -24,6 +24,10 @@ public:
     bool sunken() const { return sunken_; }
     void setSunken(bool sunken);
     void setCentred(bool centred);
+    // A button reached with Tab and pressed with Space or Enter; screen readers call it a
+    // button.
+    void setActsAsButton(bool on);
+    bool actsAsButton() const { return actsAsButton_; }
     // Takes the width and height of its text, on one line from then on.
     void fitText();
 
@@ -34,12 +38,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QColor fore_{0, 0, 0};
     std::optional<QColor> back_;
     bool sunken_ = false;
     bool singleLine_ = false;
+    bool actsAsButton_ = false;
     ClickDetector click_;
 };
 

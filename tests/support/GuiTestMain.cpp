@@ -1,5 +1,6 @@
 // main() of the test programs that open windows: Qt's offscreen platform, no display needed.
 #include "platform/Fonts.h"
+#include "platform/LabelAccessibility.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     QApplication app(argc, argv);
     nf::Fonts::loadApplicationFonts();
+    nf::installLabelAccessibility();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

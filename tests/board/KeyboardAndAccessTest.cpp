@@ -1,0 +1,107 @@
+#include "computer/ComputerBoardWindow.h"
+#include "front/Program.h"
+#include "support/BoardHarness.h"
+#include "support/ProgramHarness.h"
+
+#include <QAccessible>
+#include <gtest/gtest.h>
+
+namespace nf {
+namespace {
+using test::BoardHarness;
+
+void press(QWidget& window, Qt::Key key) {
+    QTest::keyClick(&window, key);
+    test::TestEnvironment::discardClosed();
+}
+
+TEST(Keyboard, ATurnPlayedWithKeysAndKeysIgnoredDuringTheHandOver) {
+    BoardHarness h;
+    h.openNew(2);
+    h.random.scriptDice(3, 4);
+    press(h.window(), Qt::Key_Space);
+    h.wait(2050);
+    press(h.window(), Qt::Key_7);
+    EXPECT_EQ(h.text("Label5", 0), "7");
+    h.random.scriptDice(6, 6);
+    press(h.window(), Qt::Key_Return);
+    h.wait(2050);
+    const QString before = h.text("Label4", 0) + h.text("Label4", 1);
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Enter, Qt::Key_1, Qt::Key_Escape})
+        press(h.window(), key);
+    h.wait(2500);
+    EXPECT_EQ(h.text("Label1"), "MAGENTA TO PLAY");
+    EXPECT_EQ(before, "66");
+    EXPECT_EQ(h.text("Label5", 0), "7");
+    EXPECT_FALSE(h.exited) << "no key leaves the board";
+    h.random.scriptDice(1, 2);
+    press(h.window(), Qt::Key_Space);
+    h.wait(2050);
+    EXPECT_EQ(h.text("Label4", 1), "2");
+}
+
+TEST(Keyboard, KeysAreIgnoredDuringTheComputersTurn) {
+    BoardHarness h;
+    h.match.PlayerCount = 2;
+    h.match.ComputerGame = 1;
+    h.match.CurrentPlayer = 1;
+    h.match.RoundNumber = 1;
+    h.match.RestartPrevious = 1;
+    h.open<ComputerBoardWindow>();
+    h.match.RestartPrevious = 0;
+    h.random.scriptDice(2, 3);
+    h.random.scriptScanOrder(1);
+    press(h.window(), Qt::Key_Space);
+    EXPECT_TRUE(h.text("Label4", 0).isEmpty()) << "the person cannot throw for the computer";
+    h.wait(1000 + 2050);
+    press(h.window(), Qt::Key_2);
+    EXPECT_EQ(h.match.Covered[1], 0);
+}
+
+TEST(Keyboard, OtherScreensTakeTabAndSpaceButNoKeyActsAtOnce) {
+    test::ProgramHarness p;
+    FormWindow* title = p.title();
+    title->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(title));
+    EXPECT_EQ(QApplication::focusWidget(), title) << "the window, not a button, has the focus";
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape})
+        press(*title, key);
+    EXPECT_EQ(p.title(), title) << "nothing has the focus when a window opens";
+    EXPECT_FALSE(p.finished);
+    QWidget* focused = nullptr;
+    for (int tab = 0; tab < 3 && focused != title->widget("Label5"); ++tab) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        focused = QApplication::focusWidget();
+    }
+    ASSERT_EQ(focused, title->widget("Label5")) << "Tab reaches OK";
+    press(*focused, Qt::Key_Space);
+    EXPECT_NE(p.setup(), nullptr);
+}
+
+QAccessibleInterface* readerOf(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+TEST(ScreenReaders, FollowTheMessageTheDiceAndTheTotals) {
+    BoardHarness h;
+    h.openNew(2);
+    h.throwDice(2, 5);
+    h.clickNumber(7);
+    QAccessibleInterface* message = readerOf(h.label("Label1"));
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(message->text(QAccessible::Name), "Message");
+    EXPECT_EQ(message->text(QAccessible::Value), "RED TO PLAY");
+    EXPECT_EQ(readerOf(h.label("Label4", 1))->text(QAccessible::Value), "5");
+    EXPECT_EQ(readerOf(h.label("Label5", 0))->text(QAccessible::Name), "Red's total");
+    EXPECT_EQ(readerOf(h.label("Label5", 0))->text(QAccessible::Value), "7");
+    EXPECT_EQ(readerOf(h.label("Label6"))->text(QAccessible::Value), "ROUND 1 OF 5");
+
+    test::ProgramHarness p;
+    QAccessibleInterface* ok = readerOf(p.title()->widget("Label5"));
+    EXPECT_EQ(ok->role(), QAccessible::Button);
+    EXPECT_EQ(ok->text(QAccessible::Name), "OK");
+    EXPECT_EQ(readerOf(p.title()->widget("Label4"))->role(), QAccessible::StaticText);
+}
+
+} // namespace
+} // namespace nf
