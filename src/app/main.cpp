@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // the program ends with the title's Exit
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.ninefold.Ninefold"));
     nf::Fonts::loadApplicationFonts();
     nf::installLabelAccessibility();
 
