@@ -1,5 +1,6 @@
 #include "ImageControl.h"
 
+#include "SharpPicture.h"
 #include "SunkenBorder.h"
 
 #include <QMouseEvent>
@@ -10,8 +11,8 @@ namespace nf {
 ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {}
 
 bool ImageControl::loadPicture(const QString& path) {
-    QPixmap picture;
-    if (!picture.load(path)) {
+    const QPixmap picture = loadSharpPicture(path, devicePixelRatioF());
+    if (picture.isNull()) {
         clearPicture();
         return false;
     }

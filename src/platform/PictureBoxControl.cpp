@@ -1,5 +1,6 @@
 #include "PictureBoxControl.h"
 
+#include "SharpPicture.h"
 #include "SunkenBorder.h"
 
 #include <QPainter>
@@ -9,11 +10,9 @@ namespace nf {
 PictureBoxControl::PictureBoxControl(QWidget* parent) : QWidget(parent) {}
 
 bool PictureBoxControl::loadPicture(const QString& path) {
-    const bool loaded = picture_.load(path);
-    if (!loaded)
-        picture_ = QPixmap();
+    picture_ = loadSharpPicture(path, devicePixelRatioF());
     update();
-    return loaded;
+    return !picture_.isNull();
 }
 
 QSize PictureBoxControl::interiorSize() const {

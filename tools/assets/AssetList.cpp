@@ -12,6 +12,12 @@ std::vector<PictureFile> pictureFiles() {
     };
     for (const char* colour : {"red", "magenta", "yellow", "green"})
         files.push_back({QStringLiteral("Images/%1spot.jpg").arg(QLatin1String(colour)), {65, 65}});
+    // Twice the pixels for dense screens, beside each picture.
+    const std::size_t pictures = files.size();
+    for (std::size_t i = 0; i < pictures; ++i)
+        files.push_back(
+            {QString(files[i].path).replace(QLatin1String(".jpg"), QLatin1String("@2x.jpg")),
+             files[i].size * 2});
     for (const char* icon : {"die", "rings"})
         for (int size : {16, 32, 48, 256})
             files.push_back({QStringLiteral("icons/%1-%2.png").arg(QLatin1String(icon)).arg(size),

@@ -27,18 +27,21 @@ bool writeImage(const QString& path, const QImage& image) {
 }
 
 QImage drawPicture(const PictureFile& file) {
-    static const std::map<QString, std::function<QImage(QSize)>> painters = {
+    const bool dense = file.path.contains(QLatin1String("@2x"));
+    const qreal scale = dense ? 2 : 1;
+    const QSize size = file.size / scale;
+    const QString name = QString(file.path).remove(QLatin1String("@2x"));
+    static const std::map<QString, std::function<QImage(QSize, qreal)>> painters = {
         {"Images/opening.jpg", openingPicture},   {"Images/logo2.jpg", logoPicture},
         {"Images/start.jpg", startPicture},       {"Images/board.jpg", boardPicture},
         {"Images/gameover.jpg", gameOverPicture},
     };
-    const QString name = file.path;
     if (auto it = painters.find(name); it != painters.end())
-        return it->second(file.size);
+        return it->second(size, scale);
     const char* colours[] = {"red", "magenta", "yellow", "green"};
     for (int player = 0; player < 4; ++player)
         if (name == QStringLiteral("Images/%1spot.jpg").arg(QLatin1String(colours[player])))
-            return spotPicture(player, file.size);
+            return spotPicture(player, size, scale);
     return name.contains(QLatin1String("rings")) ? ringsIcon(file.size.width())
                                                  : dieIcon(file.size.width());
 }

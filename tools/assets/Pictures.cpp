@@ -18,8 +18,9 @@ const QColor kBlue(0, 0, 255);
 const QColor kCovered(128, 64, 0);
 const QColor kYellow(255, 255, 0);
 
-QImage canvas(QSize size, const QColor& fill) {
-    QImage image(size, QImage::Format_RGB32);
+QImage canvas(QSize size, const QColor& fill, qreal scale) {
+    QImage image(size * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(fill);
     return image;
 }
@@ -96,8 +97,8 @@ void drawCaption(QPainter& p, const QRectF& r, const QString& text, double point
 
 } // namespace
 
-QImage openingPicture(QSize size) {
-    QImage image = canvas(size, kBlue);
+QImage openingPicture(QSize size, qreal scale) {
+    QImage image = canvas(size, kBlue, scale);
     QPainter p(&image);
     begin(p);
     const double w = size.width(), h = size.height();
@@ -114,8 +115,8 @@ QImage openingPicture(QSize size) {
     return image;
 }
 
-QImage logoPicture(QSize size) {
-    QImage image = canvas(size, kNavy);
+QImage logoPicture(QSize size, qreal scale) {
+    QImage image = canvas(size, kNavy, scale);
     QPainter p(&image);
     begin(p);
     const double w = size.width();
@@ -124,8 +125,8 @@ QImage logoPicture(QSize size) {
     return image;
 }
 
-QImage startPicture(QSize size) {
-    QImage image = canvas(size, kBlue);
+QImage startPicture(QSize size, qreal scale) {
+    QImage image = canvas(size, kBlue, scale);
     QPainter p(&image);
     begin(p);
     const double d = std::min(size.width() * 0.42, size.height() * 0.36);
@@ -137,8 +138,8 @@ QImage startPicture(QSize size) {
     return image;
 }
 
-QImage boardPicture(QSize size) {
-    QImage image = canvas(size, kBlue);
+QImage boardPicture(QSize size, qreal scale) {
+    QImage image = canvas(size, kBlue, scale);
     QPainter p(&image);
     begin(p);
     p.setPen(QPen(kYellow, 3));
@@ -155,8 +156,8 @@ QImage boardPicture(QSize size) {
     return image;
 }
 
-QImage gameOverPicture(QSize size) {
-    QImage image = canvas(size, kBlue);
+QImage gameOverPicture(QSize size, qreal scale) {
+    QImage image = canvas(size, kBlue, scale);
     QPainter p(&image);
     begin(p);
     const double w = size.width(), h = size.height();
@@ -179,8 +180,8 @@ QImage gameOverPicture(QSize size) {
     return image;
 }
 
-QImage spotPicture(int player, QSize size) {
-    QImage image = canvas(size, kBlue);
+QImage spotPicture(int player, QSize size, qreal scale) {
+    QImage image = canvas(size, kBlue, scale);
     QPainter p(&image);
     begin(p);
     drawCounter(p, QRectF(QPointF(0, 0), QSizeF(size)).adjusted(6, 6, -6, -6), player);
