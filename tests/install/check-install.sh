@@ -19,16 +19,19 @@ appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.x
 
 # The installed command, started from elsewhere, shows the title screen with its picture.
 cd /
-ASAN_OPTIONS=detect_leaks=0 XDG_STATE_HOME="$prefix/state" timeout 60 xvfb-run -a \
+log="$prefix/ninefold.log"
+ASAN_OPTIONS=detect_leaks=0 XDG_STATE_HOME="$prefix/state" timeout 150 xvfb-run -a \
     -s '-screen 0 1024x768x24' bash -c '
-        "$0" >/dev/null 2>&1 &
-        for _ in $(seq 200); do
+        "$0" >"$1" 2>&1 &
+        for _ in $(seq 1200); do
             xdotool search --onlyvisible --name "^ $" >/dev/null 2>&1 && break
+            kill -0 %1 2>/dev/null || { echo "the game ended:"; cat "$1"; exit 1; }
             sleep 0.1
         done
         found=$(xdotool search --onlyvisible --name "^ $" | head -1)
         size=$(xdotool getwindowgeometry "$found" | grep -o "[0-9]*x[0-9]*")
         kill %1
         # its designed size: with the picture missing it would fall back to 800 x 600
-        [ "$size" = "363x438" ] || { echo "title screen $size"; exit 1; }' "$prefix/bin/ninefold"
+        [ "$size" = "363x438" ] || { echo "title screen [$size]"; cat "$1"; exit 1; }' \
+    "$prefix/bin/ninefold" "$log"
 echo "installed and started from $prefix"
