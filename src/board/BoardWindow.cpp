@@ -32,8 +32,8 @@ BoardWindow::BoardWindow(Environment& env)
     load();
 }
 
-BoardWindow::BoardWindow(Environment& env, const WindowSpec& spec, const GameFactory& makeGame)
-    : env_(env), spec_(spec), window_(buildWindow(spec, env.services.folder())),
+BoardWindow::BoardWindow(Environment& env, const WindowSpec& design, const GameFactory& makeGame)
+    : env_(env), design_(design), window_(buildWindow(design, env.services.folder())),
       game_(makeGame(*this)) {
     connectHandlers();
 }
@@ -81,8 +81,8 @@ void BoardWindow::show() {
 
 // The tiles and spots of 2 to 9 are copies of those of 1, in one row 120 twips apart.
 void BoardWindow::createNumbers() {
-    const ControlSpec& tile = *spec_.find("Label3", 0);
-    const ControlSpec& spot = *spec_.find("Image1", 0);
+    const ControlSpec& tile = *design_.find("Label3", 0);
+    const ControlSpec& spot = *design_.find("Image1", 0);
     for (int i = 1; i < kNumbers; ++i) {
         const int left = tile.left + i * (tile.width + kTileGapTwips);
         ControlSpec t = tile, s = spot;

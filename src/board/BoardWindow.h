@@ -39,7 +39,7 @@ signals:
 
 protected:
     using GameFactory = std::function<std::unique_ptr<Game>(GameDisplay&)>;
-    BoardWindow(Environment& env, const WindowSpec& spec, const GameFactory& makeGame);
+    BoardWindow(Environment& env, const WindowSpec& design, const GameFactory& makeGame);
     void load();
     virtual void clickNumber(int index);
     virtual void clickThrowDice();
@@ -63,7 +63,7 @@ protected:
     void enableThrow(bool enabled) override;
 
     Environment& env_;
-    const WindowSpec spec_;
+    const WindowSpec design_;
 
 private:
     void createNumbers();

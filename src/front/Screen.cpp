@@ -10,8 +10,9 @@
 
 namespace nf {
 
-Screen::Screen(Program& program, const WindowSpec& spec)
-    : program_(program), spec_(spec), window_(buildWindow(spec, program.env().services.folder())) {}
+Screen::Screen(Program& program, const WindowSpec& design)
+    : program_(program), design_(design),
+      window_(buildWindow(design, program.env().services.folder())) {}
 
 Screen::~Screen() = default;
 

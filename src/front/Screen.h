@@ -16,7 +16,7 @@ class Program;
 class Screen : public QObject {
     Q_OBJECT
 public:
-    Screen(Program& program, const WindowSpec& spec);
+    Screen(Program& program, const WindowSpec& design);
     ~Screen() override;
 
     FormWindow& window() const { return *window_; }
@@ -32,7 +32,7 @@ protected:
     Environment& env() const;
 
     Program& program_;
-    const WindowSpec spec_;
+    const WindowSpec design_;
 
 private:
     std::unique_ptr<FormWindow> window_;

@@ -31,91 +31,95 @@ QString qs(const std::string& s) {
 
 // A click on the control reaches its array's handler with its index.
 template <class Control, class Signal>
-void connectClick(Control* control, Signal signal, FormWindow* window, const ControlSpec& spec) {
-    QObject::connect(control, signal, window, [window, name = qs(spec.name), index = spec.index] {
-        window->dispatchClick(name, index);
-    });
+void connectClick(Control* control, Signal signal, FormWindow* window, const ControlSpec& design) {
+    QObject::connect(control, signal, window,
+                     [window, name = qs(design.name), index = design.index] {
+                         window->dispatchClick(name, index);
+                     });
 }
 
-QFont fontOf(const ControlSpec& spec) {
-    const FontSpec& f = spec.font;
+QFont fontOf(const ControlSpec& design) {
+    const FontSpec& f = design.font;
     return Fonts::font(f.face.empty() ? QStringLiteral("Arial") : qs(f.face),
                        f.points > 0 ? f.points : 8.25, f.bold);
 }
 
-QWidget* makeLabel(const ControlSpec& spec, QWidget* parent, FormWindow* window) {
+QWidget* makeLabel(const ControlSpec& design, QWidget* parent, FormWindow* window) {
     auto* label = new LabelControl(parent);
-    label->setText(qs(spec.caption));
-    label->setFont(fontOf(spec));
-    label->setForeColour(toQColor(spec.fore.value_or(colours::black)));
-    if (spec.back)
-        label->setBackColour(toQColor(*spec.back));
-    label->setSunken(spec.sunken);
-    label->setCentred(spec.centred);
-    label->setGeometry(twipsRect(spec.left, spec.top, spec.width, spec.height));
-    if (spec.fitsText)
+    label->setText(qs(design.caption));
+    label->setFont(fontOf(design));
+    label->setForeColour(toQColor(design.fore.value_or(colours::black)));
+    if (design.back)
+        label->setBackColour(toQColor(*design.back));
+    label->setSunken(design.sunken);
+    label->setCentred(design.centred);
+    label->setGeometry(twipsRect(design.left, design.top, design.width, design.height));
+    if (design.fitsText)
         label->fitText();
-    QObject::connect(
-        label, &LabelControl::clicked, window,
-        [window, name = qs(spec.name), index = spec.index] { window->dispatchClick(name, index); });
+    QObject::connect(label, &LabelControl::clicked, window,
+                     [window, name = qs(design.name), index = design.index] {
+                         window->dispatchClick(name, index);
+                     });
     return label;
 }
 
-QWidget* makeImage(const ControlSpec& spec, QWidget* parent, FormWindow* window) {
+QWidget* makeImage(const ControlSpec& design, QWidget* parent, FormWindow* window) {
     auto* image = new ImageControl(parent);
-    image->setGeometry(twipsRect(spec.left, spec.top, spec.width, spec.height));
-    image->setSunken(spec.sunken);
-    QObject::connect(
-        image, &ImageControl::clicked, window,
-        [window, name = qs(spec.name), index = spec.index] { window->dispatchClick(name, index); });
+    image->setGeometry(twipsRect(design.left, design.top, design.width, design.height));
+    image->setSunken(design.sunken);
+    QObject::connect(image, &ImageControl::clicked, window,
+                     [window, name = qs(design.name), index = design.index] {
+                         window->dispatchClick(name, index);
+                     });
     return image;
 }
 
-QWidget* makeCheckBox(const ControlSpec& spec, QWidget* parent, FormWindow* window) {
+QWidget* makeCheckBox(const ControlSpec& design, QWidget* parent, FormWindow* window) {
     auto* box = new CheckBoxControl(parent);
-    box->setText(qs(spec.caption));
-    box->setFont(fontOf(spec));
-    box->setColours(spec.fore ? toQColor(*spec.fore) : systemColours::buttonText(),
-                    spec.back ? toQColor(*spec.back) : systemColours::buttonFace());
-    box->setChecked(spec.checked);
-    box->setGeometry(twipsRect(spec.left, spec.top, spec.width, spec.height));
-    QObject::connect(
-        box, &QCheckBox::toggled, window,
-        [window, name = qs(spec.name), index = spec.index] { window->dispatchClick(name, index); });
+    box->setText(qs(design.caption));
+    box->setFont(fontOf(design));
+    box->setColours(design.fore ? toQColor(*design.fore) : systemColours::buttonText(),
+                    design.back ? toQColor(*design.back) : systemColours::buttonFace());
+    box->setChecked(design.checked);
+    box->setGeometry(twipsRect(design.left, design.top, design.width, design.height));
+    QObject::connect(box, &QCheckBox::toggled, window,
+                     [window, name = qs(design.name), index = design.index] {
+                         window->dispatchClick(name, index);
+                     });
     return box;
 }
 
-QWidget* makeOther(const ControlSpec& spec, QWidget* parent) {
+QWidget* makeOther(const ControlSpec& design, QWidget* parent) {
     QWidget* made = nullptr;
-    if (spec.kind == ControlKind::PictureBox) {
+    if (design.kind == ControlKind::PictureBox) {
         made = new PictureBoxControl(parent);
-    } else if (spec.kind == ControlKind::Frame) {
+    } else if (design.kind == ControlKind::Frame) {
         auto* frame = new FrameControl(parent);
-        if (spec.back)
-            frame->setBackColour(toQColor(*spec.back));
+        if (design.back)
+            frame->setBackColour(toQColor(*design.back));
         made = frame;
     } else {
         auto* shape = new ShapeControl(parent);
-        shape->setBorder(toQColor(spec.borderColour), spec.borderWidth);
-        shape->setFill(spec.back ? std::optional<QColor>(toQColor(*spec.back)) : std::nullopt);
+        shape->setBorder(toQColor(design.borderColour), design.borderWidth);
+        shape->setFill(design.back ? std::optional<QColor>(toQColor(*design.back)) : std::nullopt);
         made = shape;
     }
-    made->setGeometry(twipsRect(spec.left, spec.top, spec.width, spec.height));
+    made->setGeometry(twipsRect(design.left, design.top, design.width, design.height));
     return made;
 }
 
-QWidget* makeControl(const ControlSpec& spec, QWidget* parent, FormWindow* window) {
-    switch (spec.kind) {
+QWidget* makeControl(const ControlSpec& design, QWidget* parent, FormWindow* window) {
+    switch (design.kind) {
     case ControlKind::Label:
-        return makeLabel(spec, parent, window);
+        return makeLabel(design, parent, window);
     case ControlKind::Image:
-        return makeImage(spec, parent, window);
+        return makeImage(design, parent, window);
     case ControlKind::CheckBox:
-        return makeCheckBox(spec, parent, window);
+        return makeCheckBox(design, parent, window);
     case ControlKind::Timer:
         return nullptr; // timers belong to the window's behaviour, on its scheduler
     default:
-        return makeOther(spec, parent);
+        return makeOther(design, parent);
     }
 }
 
@@ -129,31 +133,31 @@ QIcon iconFrom(const GameFolder& folder, const std::string& baseName) {
     return icon;
 }
 
-void setFrame(FormWindow* window, const WindowSpec& spec, const GameFolder& folder) {
-    window->setTitleBar(spec.titleBar, qs(spec.caption));
-    window->setBackground(spec.background ? toQColor(*spec.background)
-                                          : systemColours::buttonFace());
-    window->setBorder(spec.border);
-    if (spec.maximised) {
+void setFrame(FormWindow* window, const WindowSpec& design, const GameFolder& folder) {
+    window->setTitleBar(design.titleBar, qs(design.caption));
+    window->setBackground(design.background ? toQColor(*design.background)
+                                            : systemColours::buttonFace());
+    window->setBorder(design.border);
+    if (design.maximised) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         const QRect area = screen ? screen->geometry() : QRect(0, 0, 800, 600);
         window->setClientSize(area.size());
         window->move(area.topLeft());
     } else {
-        window->setClientSize(QSize(pixels(spec.clientWidth), pixels(spec.clientHeight)));
+        window->setClientSize(QSize(pixels(design.clientWidth), pixels(design.clientHeight)));
     }
-    window->setEnabled(!spec.disabled);
-    if (!spec.icon.empty())
-        window->setWindowIcon(iconFrom(folder, spec.icon));
+    window->setEnabled(!design.disabled);
+    if (!design.icon.empty())
+        window->setWindowIcon(iconFrom(folder, design.icon));
 }
 
 } // namespace
 
-FormWindow* buildWindow(const WindowSpec& spec, const GameFolder& folder) {
-    auto* window = new FormWindow(qs(spec.name));
-    setFrame(window, spec, folder);
+FormWindow* buildWindow(const WindowSpec& design, const GameFolder& folder) {
+    auto* window = new FormWindow(qs(design.name));
+    setFrame(window, design, folder);
     std::vector<QWidget*> made;
-    for (const ControlSpec& c : spec.controls) {
+    for (const ControlSpec& c : design.controls) {
         QWidget* parent = window->client();
         if (!c.parent.empty())
             if (QWidget* frame = window->widget(qs(c.parent)))
@@ -172,19 +176,19 @@ FormWindow* buildWindow(const WindowSpec& spec, const GameFolder& folder) {
     return window;
 }
 
-QWidget* loadControl(FormWindow& window, const ControlSpec& spec) {
-    QWidget* control = makeControl(spec, window.client(), &window);
+QWidget* loadControl(FormWindow& window, const ControlSpec& design) {
+    QWidget* control = makeControl(design, window.client(), &window);
     if (!control)
         return nullptr;
     control->setHidden(true);
-    control->setEnabled(!spec.disabled);
+    control->setEnabled(!design.disabled);
     control->raise();
-    window.addControl(qs(spec.name), spec.index, control);
+    window.addControl(qs(design.name), design.index, control);
     return control;
 }
 
-void loadCataloguePictures(FormWindow& window, const WindowSpec& spec, const GameFolder& folder) {
-    for (const ControlSpec& c : spec.controls) {
+void loadCataloguePictures(FormWindow& window, const WindowSpec& design, const GameFolder& folder) {
+    for (const ControlSpec& c : design.controls) {
         if (c.picture.empty())
             continue;
         QWidget* control = window.widget(qs(c.name), c.index);

@@ -13,14 +13,14 @@ class GameFolder;
 
 // Turns a window of the catalogue into a Qt window with every control as created: not yet
 // shown, owned by the caller.
-FormWindow* buildWindow(const WindowSpec& spec, const GameFolder& folder);
+FormWindow* buildWindow(const WindowSpec& design, const GameFolder& folder);
 
-// Creates one more control in a built window, as the spec describes it (a new element of a
+// Creates one more control in a built window, as its design says (a new element of a
 // control array, say), on top of the others; it starts hidden.
-QWidget* loadControl(FormWindow& window, const ControlSpec& spec);
+QWidget* loadControl(FormWindow& window, const ControlSpec& design);
 
 // Puts into the window the pictures that its load gives it, as named in the catalogue.
-void loadCataloguePictures(FormWindow& window, const WindowSpec& spec, const GameFolder& folder);
+void loadCataloguePictures(FormWindow& window, const WindowSpec& design, const GameFolder& folder);
 
 QColor toQColor(Rgb colour);
 

@@ -121,11 +121,7 @@ TEST(BoardMatch, ButtonsAreDeadWhileAClearedBoardComes) {
 
 TEST(BoardMatch, TheSingleDieBoxOffersOneDieBetweenThrows) {
     BoardHarness h;
-    h.match.PlayerCount = 2;
-    h.match.RoundNumber = 1;
-    for (int n : {7, 8})
-        h.match.Covered[static_cast<std::size_t>(n - 1)] = 1;
-    h.openResumed();
+    h.openResumedWith({7, 8});
     auto* box = h.window().widget("Check1");
     h.throwDice(4, 5);
     EXPECT_FALSE(box->isVisible());

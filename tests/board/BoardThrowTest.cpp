@@ -43,12 +43,7 @@ TEST(BoardThrow, TheDiceRollThenSettleOneAfterTheOther) {
 
 TEST(BoardThrow, OneDieShowsAloneAndSettlesAt1800) {
     BoardHarness h;
-    h.match.PlayerCount = 2;
-    h.match.SoundOn = 1;
-    h.match.RoundNumber = 1;
-    for (int n : {4, 7, 8, 9})
-        h.match.Covered[static_cast<std::size_t>(n - 1)] = 1;
-    h.openResumed();
+    h.openResumedWith({4, 7, 8, 9});
     h.clickNumber(1); // matches no throw: offers the box
     auto* box = h.window().widget("Check1");
     ASSERT_TRUE(box->isVisible());

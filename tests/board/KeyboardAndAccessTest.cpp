@@ -42,13 +42,8 @@ TEST(Keyboard, ATurnPlayedWithKeysAndKeysIgnoredDuringTheHandOver) {
 
 TEST(Keyboard, KeysAreIgnoredDuringTheComputersTurn) {
     BoardHarness h;
-    h.match.PlayerCount = 2;
     h.match.ComputerGame = 1;
-    h.match.CurrentPlayer = 1;
-    h.match.RoundNumber = 1;
-    h.match.RestartPrevious = 1;
-    h.open<ComputerBoardWindow>();
-    h.match.RestartPrevious = 0;
+    h.openResumedWith<ComputerBoardWindow>({}, 1);
     h.random.scriptDice(2, 3);
     h.random.scriptScanOrder(1);
     press(h.window(), Qt::Key_Space);

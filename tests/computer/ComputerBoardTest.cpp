@@ -19,16 +19,10 @@ std::set<int> coveredNow(const MatchState& m) {
 
 // The computer's board resumed with Magenta to throw and the given numbers covered.
 void openForComputer(BoardHarness& h, const std::vector<int>& covered) {
-    h.match.PlayerCount = 2;
     h.match.ComputerGame = 1;
-    h.match.CurrentPlayer = 1;
-    h.match.RoundNumber = 1;
-    h.match.SoundOn = 1;
     for (int n : covered)
         h.match.Covered[static_cast<std::size_t>(n - 1)] = 1;
-    h.match.RestartPrevious = 1;
-    h.open<ComputerBoardWindow>();
-    h.match.RestartPrevious = 0;
+    h.openResumedWith<ComputerBoardWindow>({}, 1);
 }
 
 // Lets the computer throw (1000 ms after its turn or scan) and settle, then watches its nine

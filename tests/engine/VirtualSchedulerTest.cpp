@@ -82,17 +82,6 @@ TEST(VirtualScheduler, HandlersSwitchTimersIncludingTheirOwn) {
                                                "second@2550", "second@2800"}));
 }
 
-TEST(VirtualScheduler, AnIntervalBelowOneNeverTicks) {
-    Clockwork c;
-    Timer t(c.scheduler, "t", 0, [&] { c.note(t); });
-    t.setEnabled(true);
-    c.scheduler.advance(10000);
-    EXPECT_TRUE(c.log.empty());
-    t.setInterval(5);
-    c.scheduler.advance(10);
-    EXPECT_EQ(c.log.size(), 2u);
-}
-
 TEST(VirtualScheduler, TimeCannotMoveInsideATickAndADestroyedTimerIsForgotten) {
     VirtualScheduler scheduler;
     bool threw = false;

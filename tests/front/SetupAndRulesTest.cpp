@@ -111,7 +111,7 @@ TEST(RulesPages, TheTryOutSettlesLaterWithSoundThanWithout) {
     }
 }
 
-TEST(RulesPages, ASecondThrowWhileRollingStartsOverAndFacesAreAlwaysOneToSix) {
+TEST(RulesPages, ASecondThrowWhileRollingStartsOver) {
     TryOut t(0);
     t.p.click(*t.page, "Label2");
     t.p.wait(200);
@@ -124,23 +124,6 @@ TEST(RulesPages, ASecondThrowWhileRollingStartsOverAndFacesAreAlwaysOneToSix) {
     EXPECT_EQ(t.face(0), "1");
     t.p.wait(250);
     EXPECT_EQ(t.face(1), "1");
-    SeededRandom real(5);
-    t.p.random.afterReseeds.clear();
-    for (int round = 0; round < 30; ++round) {
-        std::deque<double> draws;
-        for (int i = 0; i < 400; ++i)
-            draws.push_back(real.next());
-        t.p.random.afterReseeds.push_back(draws);
-        t.p.click(*t.page, "Label2");
-        for (int step = 0; step < 12; ++step) {
-            t.p.wait(100);
-            for (int die : {0, 1}) {
-                const QString f = t.face(die);
-                ASSERT_TRUE(f.isEmpty() || (f.size() == 1 && f >= "1" && f <= "6"))
-                    << f.toStdString();
-            }
-        }
-    }
 }
 
 } // namespace

@@ -17,39 +17,39 @@ using test::rowSpan;
 
 const QColor kBlue(0, 0, 255), kYellow(255, 255, 0), kNavy(0, 0, 128);
 
-QImage render(const WindowSpec& spec) {
-    return renderWindow(spec, GameFolder(NINEFOLD_DATA_DIR));
+QImage render(const WindowSpec& design) {
+    return renderWindow(design, GameFolder(NINEFOLD_DATA_DIR));
 }
 
 // Where a control lies in the rendered window, whose border (if any) comes first.
-QRect placeOf(const WindowSpec& spec, const ControlSpec& c) {
-    return twipsRect(c.left, c.top, c.width, c.height).translated(spec.border, spec.border);
+QRect placeOf(const WindowSpec& design, const ControlSpec& c) {
+    return twipsRect(c.left, c.top, c.width, c.height).translated(design.border, design.border);
 }
 
-QRect placeOf(const WindowSpec& spec, const std::string& name, int index = -1) {
-    return placeOf(spec, *spec.find(name, index));
+QRect placeOf(const WindowSpec& design, const std::string& name, int index = -1) {
+    return placeOf(design, *design.find(name, index));
 }
 
 class Board : public ::testing::Test {
 protected:
-    const WindowSpec spec = ninefoldSpec();
-    const QImage shot = render(spec);
+    const WindowSpec design = ninefoldSpec();
+    const QImage shot = render(design);
 };
 
 TEST_F(Board, BlueBehindEverythingAndTheScoreLabelsInTheirColours) {
     ASSERT_EQ(shot.size(), QSize(794, 614));
     EXPECT_EQ(shot.pixelColor(400, 560), kBlue);
     EXPECT_EQ(shot.pixelColor(5, 610), kBlue);
-    const QRect red = placeOf(spec, "Label5", 0).adjusted(2, 2, -2, -2);
+    const QRect red = placeOf(design, "Label5", 0).adjusted(2, 2, -2, -2);
     EXPECT_GT(countPixels(shot, red, is(Qt::red)), red.width() * red.height() / 2);
     EXPECT_GT(countPixels(shot, red, is(Qt::white)), 40) << "a white 0";
-    const QRect magenta = placeOf(spec, "Label5", 1).adjusted(2, 2, -2, -2);
+    const QRect magenta = placeOf(design, "Label5", 1).adjusted(2, 2, -2, -2);
     EXPECT_GT(countPixels(shot, magenta, is(Qt::magenta)), magenta.width() * magenta.height() / 2);
     EXPECT_GT(countPixels(shot, magenta, is(Qt::black)), 40) << "a black 0";
 }
 
 TEST_F(Board, TheBoxIsAThreePixelYellowOutlineBehindTheTiles) {
-    const QRect box = placeOf(spec, "Shape1");
+    const QRect box = placeOf(design, "Shape1");
     const int midY = box.center().y();
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(shot.pixelColor(box.left() + i, midY), kYellow);
@@ -58,12 +58,12 @@ TEST_F(Board, TheBoxIsAThreePixelYellowOutlineBehindTheTiles) {
     }
     EXPECT_EQ(shot.pixelColor(box.left() + 3, midY), kBlue);
     EXPECT_EQ(shot.pixelColor(box.center().x(), box.top() + 3), kBlue);
-    const QRect tile = placeOf(spec, "Label3", 0);
+    const QRect tile = placeOf(design, "Label3", 0);
     EXPECT_EQ(shot.pixelColor(tile.left() + 4, tile.bottom() - 4), QColor(Qt::black));
 }
 
 TEST_F(Board, TheFirstTileIsBlackWithARedOneAboutFortyEightPixelsHigh) {
-    const QRect tile = placeOf(spec, "Label3", 0).adjusted(2, 2, -2, -2);
+    const QRect tile = placeOf(design, "Label3", 0).adjusted(2, 2, -2, -2);
     EXPECT_GT(countPixels(shot, tile, is(Qt::black)), tile.width() * tile.height() / 2);
     const auto [top, bottom] = rowSpan(shot, tile, is(Qt::red));
     ASSERT_GE(top, 0);
@@ -71,8 +71,8 @@ TEST_F(Board, TheFirstTileIsBlackWithARedOneAboutFortyEightPixelsHigh) {
 }
 
 TEST_F(Board, TheHiddenCheckBoxIsNotDrawn) {
-    const QRect box = placeOf(spec, "Check1");
-    const QRect clearOfCaption(box.left(), box.top(), placeOf(spec, "Label6").left() - box.left(),
+    const QRect box = placeOf(design, "Check1");
+    const QRect clearOfCaption(box.left(), box.top(), placeOf(design, "Label6").left() - box.left(),
                                box.height());
     EXPECT_EQ(countPixels(shot, clearOfCaption, is(kBlue)),
               clearOfCaption.width() * clearOfCaption.height());
@@ -89,15 +89,15 @@ bool hasSunkenEdge(const QImage& shot, const QRect& r) {
 
 TEST(RenderedWindows, SunkenEdgesWhereTheCatalogueHasThemAndNowhereElse) {
     for (const char* name : {"ninefold", "Startplay2", "Doreroduzad2", "Titlefrm"}) {
-        const WindowSpec spec = *findWindowSpec(name);
-        const QImage shot = render(spec);
-        for (const ControlSpec& c : spec.controls) {
+        const WindowSpec design = *findWindowSpec(name);
+        const QImage shot = render(design);
+        for (const ControlSpec& c : design.controls) {
             const bool drawn = c.kind == ControlKind::Label || c.kind == ControlKind::Image ||
                                c.kind == ControlKind::PictureBox;
             if (!drawn || c.hidden || !c.parent.empty() || c.fitsText)
                 continue;
             SCOPED_TRACE(std::string(name) + " " + c.name + "(" + std::to_string(c.index) + ")");
-            QRect r = placeOf(spec, c).intersected(shot.rect());
+            QRect r = placeOf(design, c).intersected(shot.rect());
             if (!c.picture.empty() && c.kind == ControlKind::Image)
                 r.setSize(
                     QImage(GameFolder(NINEFOLD_DATA_DIR).path(QString::fromStdString(c.picture)))
@@ -108,28 +108,28 @@ TEST(RenderedWindows, SunkenEdgesWhereTheCatalogueHasThemAndNowhereElse) {
 }
 
 TEST(RenderedWindows, RulesPagesAreExactlyTheStandardSizeWithAOnePixelBorder) {
-    for (const WindowSpec& spec : {doreroduzadSpec(), doreroduzad2Spec(), doreroduzad2bSpec()}) {
-        SCOPED_TRACE(spec.name);
-        const QImage shot = render(spec);
+    for (const WindowSpec& design : {doreroduzadSpec(), doreroduzad2Spec(), doreroduzad2bSpec()}) {
+        SCOPED_TRACE(design.name);
+        const QImage shot = render(design);
         ASSERT_EQ(shot.size(), QSize(800, 600));
         for (const QPoint& edge :
              {QPoint(0, 300), QPoint(799, 300), QPoint(400, 0), QPoint(400, 599)})
             EXPECT_EQ(shot.pixelColor(edge), QColor(Qt::black));
         EXPECT_EQ(shot.pixelColor(1, 300), kBlue);
         EXPECT_EQ(shot.pixelColor(798, 598), kBlue);
-        std::unique_ptr<FormWindow> window(buildWindow(spec, GameFolder(NINEFOLD_DATA_DIR)));
+        std::unique_ptr<FormWindow> window(buildWindow(design, GameFolder(NINEFOLD_DATA_DIR)));
         EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint) << "no title bar";
     }
 }
 
 TEST(RenderedWindows, TheTryOutDiceStartBlankAndOnlyTwoShow) {
-    const WindowSpec spec = doreroduzad2Spec();
-    const QImage shot = render(spec);
+    const WindowSpec design = doreroduzad2Spec();
+    const QImage shot = render(design);
     for (int die : {0, 1}) {
-        const QRect face = placeOf(spec, "Label4", die).adjusted(2, 2, -2, -2);
+        const QRect face = placeOf(design, "Label4", die).adjusted(2, 2, -2, -2);
         EXPECT_EQ(countPixels(shot, face, is(kBlue)), face.width() * face.height());
     }
-    EXPECT_FALSE(hasSunkenEdge(shot, placeOf(spec, "Label4", 2)));
+    EXPECT_FALSE(hasSunkenEdge(shot, placeOf(design, "Label4", 2)));
 }
 
 TEST(RenderedWindows, TheTitleScreenIsNavyToEveryEdge) {

@@ -92,10 +92,23 @@ struct BoardHarness : TestEnvironment {
         open();
     }
 
+    // A match of two players resumed in round 1 with these numbers covered.
+    template <class Board = BoardWindow>
+    void openResumedWith(std::initializer_list<int> covered, int current = 0) {
+        match.PlayerCount = 2;
+        match.CurrentPlayer = static_cast<i16>(current);
+        match.RoundNumber = 1;
+        match.SoundOn = 1;
+        for (int n : covered)
+            match.Covered[static_cast<std::size_t>(n - 1)] = 1;
+        openResumed<Board>();
+    }
+
     // The match in the shared state, continued as the title screen resumes it.
+    template <class Board = BoardWindow>
     void openResumed() {
         match.RestartPrevious = 1;
-        open();
+        open<Board>();
         match.RestartPrevious = 0;
     }
 

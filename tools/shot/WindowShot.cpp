@@ -9,9 +9,9 @@
 
 namespace nf {
 
-QImage renderWindow(const WindowSpec& spec, const GameFolder& folder) {
-    std::unique_ptr<FormWindow> window(buildWindow(spec, folder));
-    loadCataloguePictures(*window, spec, folder);
+QImage renderWindow(const WindowSpec& design, const GameFolder& folder) {
+    std::unique_ptr<FormWindow> window(buildWindow(design, folder));
+    loadCataloguePictures(*window, design, folder);
     window->show();
     QCoreApplication::processEvents();
     return window->grab().toImage();

@@ -43,14 +43,14 @@ int main(int argc, char** argv) {
         return failures == 0 ? 0 : 1;
     }
     if (names.isEmpty())
-        for (const nf::WindowSpec& spec : nf::allWindowSpecs())
-            names << QString::fromStdString(spec.name);
+        for (const nf::WindowSpec& design : nf::allWindowSpecs())
+            names << QString::fromStdString(design.name);
     QDir().mkpath(out);
     int failures = 0;
     for (const QString& name : names) {
-        const nf::WindowSpec* spec = nf::findWindowSpec(name.toStdString());
+        const nf::WindowSpec* design = nf::findWindowSpec(name.toStdString());
         const QString file = QDir(out).filePath(name + QLatin1String(".png"));
-        if (!spec || !nf::renderWindow(*spec, nf::GameFolder(data)).save(file)) {
+        if (!design || !nf::renderWindow(*design, nf::GameFolder(data)).save(file)) {
             std::fprintf(stderr, "ninefold-shot: cannot render %s\n", qPrintable(name));
             ++failures;
             continue;
