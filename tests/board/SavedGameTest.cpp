@@ -136,27 +136,6 @@ TEST(SavedGame, ExitAfterTheEndOfAMatchLeavesTheFileAsItWas) {
     EXPECT_EQ(h.savedGame(), kExample);
 }
 
-TEST(SavedGame, HandEditedValuesOpenABoardThatPlaysOn) {
-    for (i16 value : {i16{-32768}, i16{-1}, i16{0}, i16{7}, i16{32767}}) {
-        SCOPED_TRACE(value);
-        BoardHarness h;
-        h.match.PlayerCount = h.match.CurrentPlayer = h.match.RoundNumber = value;
-        h.match.Scores = {value, value, value, value};
-        h.match.Covered[2] = value;
-        h.openResumed();
-        for (int step = 0; step < 3; ++step) {
-            h.throwDice(1, 2);
-            h.clickNumber(3);
-            h.throwDice(6, 6);
-            h.wait(2500);
-            h.click("Label2", 4);
-            h.wait(10);
-        }
-        h.click("Label2", 2);
-        EXPECT_TRUE(h.exited);
-    }
-}
-
 } // namespace
 } // namespace nf
 
@@ -188,26 +167,6 @@ TEST(RestartPrevious, OpensTheBoardThatWroteTheFileResumed) {
     EXPECT_EQ(board->window().control<LabelControl>("Label5", 0)->text(), "41");
     EXPECT_EQ(h.sound.played.last(), "click.wav");
     delete board;
-}
-
-TEST(RestartPrevious, WithoutAReadableFileNothingOpens) {
-    BoardHarness h;
-    const RestartSteps steps{nullptr,
-                             [](bool) -> BoardWindow* {
-                                 ADD_FAILURE() << "no board may open";
-                                 return nullptr;
-                             },
-                             nullptr};
-    EXPECT_EQ(restartPreviousGame(h.env, steps), nullptr);
-    {
-        QFile f(h.savedGamePath());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(kExample.left(kExample.size() - 3)); // eighteen lines
-    }
-    EXPECT_EQ(restartPreviousGame(h.env, steps), nullptr);
-    EXPECT_EQ(h.match.SoundOn, 1) << "what was read before the failure stays";
-    EXPECT_EQ(h.match.RestartPrevious, 0);
-    EXPECT_TRUE(h.sound.played.isEmpty());
 }
 
 } // namespace

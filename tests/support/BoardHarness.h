@@ -124,7 +124,7 @@ struct BoardHarness : TestEnvironment {
         return window().control<LabelControl>(QLatin1String(name), index);
     }
     QString text(const char* name, int index = -1) const { return label(name, index)->text(); }
-
+    // The board stays until the test ends, also after Exit, so that it can still be looked at.
     void click(const char* name, int index = -1) {
         QWidget* control = window().widget(QLatin1String(name), index);
         QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(3, control->height() / 2));
