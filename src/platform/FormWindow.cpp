@@ -71,7 +71,6 @@ void FormWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    emit closing();
     event->accept();
 }
 

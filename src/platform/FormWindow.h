@@ -48,10 +48,6 @@ public:
     // already closing).
     void closeWindow();
 
-signals:
-    // The window is being closed by the user or the program.
-    void closing();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
