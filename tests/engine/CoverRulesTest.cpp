@@ -59,19 +59,6 @@ TEST(CoverRules, ThrowsAllowWhatTheRulesAllow) {
     }
 }
 
-TEST(CoverRules, NumbersWaitUntilTheDiceHaveSettled) {
-    auto table = tableWith({});
-    ASSERT_TRUE(table->game().throwDice(3, 4));
-    table->wait(1800);
-    EXPECT_EQ(table->shown().dice[0], "3");
-    EXPECT_FALSE(table->cover(7)) << "the second die still rolls";
-    EXPECT_FALSE(table->cover(3));
-    table->wait(250);
-    EXPECT_EQ(table->shown().dice[1], "4");
-    EXPECT_TRUE(table->cover(7));
-    EXPECT_TRUE(table->game().canThrow());
-}
-
 TEST(CoverRules, SingleDieIsOfferedOnceSevenEightNineAreCoveredAndTheThrowIsUsedUp) {
     auto table = tableWith({7, 8});
     table->throwDice(4, 5);

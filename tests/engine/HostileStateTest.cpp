@@ -81,16 +81,6 @@ TEST(HostileState, PlayerCountsThatCannotDivideStillPassTheDice) {
     }
 }
 
-TEST(HostileState, NegativeOrHugePlayerIndexesPickAColour) {
-    MatchState saved = test::savedMatch({}, 2, -1); // -1 plays as Green
-    auto table = HeadlessGame::resume(saved);
-    EXPECT_EQ(table->shown().message, "GREEN TO PLAY");
-    table->throwDice(1, 2);
-    table->cover(3);
-    EXPECT_EQ(table->match().Scores[3], 3);
-    EXPECT_EQ(table->shown().numbers[2].spot, 3);
-}
-
 TEST(HostileState, TotalsStopAtTheLargestSavedValue) {
     MatchState saved = test::savedMatch({}, 2, 0);
     saved.Scores[0] = kMax - 2;

@@ -49,13 +49,6 @@ TEST(QtSoundPlayer, PlaysWithoutADeviceAndIgnoresMissingFiles) {
     QTest::qWait(50); // a sound that loads in the background must not disturb the program
 }
 
-TEST(DesktopOpener, FailsQuietlyWithoutADesktop) {
-    DesktopOpener opener;
-    opener.open(QStringLiteral(NINEFOLD_DATA_DIR "/Ninefold Rules.doc"));
-    opener.open(QStringLiteral("http://ninefold.example.org"));
-    SUCCEED();
-}
-
 TEST(FitForm, CentresTheOuterSizeWithoutClamping) {
     EXPECT_EQ(centredPosition({0, 0, 800, 600}, {800, 600}), QPoint(0, 0));
     EXPECT_EQ(centredPosition({0, 0, 1024, 768}, {800, 600}), QPoint(112, 84));

@@ -122,16 +122,6 @@ TEST(RenderedWindows, RulesPagesAreExactlyTheStandardSizeWithAOnePixelBorder) {
     }
 }
 
-TEST(RenderedWindows, TheTryOutDiceStartBlankAndOnlyTwoShow) {
-    const WindowSpec design = doreroduzad2Spec();
-    const QImage shot = render(design);
-    for (int die : {0, 1}) {
-        const QRect face = placeOf(design, "Label4", die).adjusted(2, 2, -2, -2);
-        EXPECT_EQ(countPixels(shot, face, is(kBlue)), face.width() * face.height());
-    }
-    EXPECT_FALSE(hasSunkenEdge(shot, placeOf(design, "Label4", 2)));
-}
-
 TEST(RenderedWindows, TheTitleScreenIsNavyToEveryEdge) {
     const QImage shot = render(titlefrmSpec());
     ASSERT_EQ(shot.size(), QSize(363, 438));
