@@ -41,6 +41,8 @@ protected:
     using GameFactory = std::function<std::unique_ptr<Game>(GameDisplay&)>;
     BoardWindow(Environment& env, const WindowSpec& design, const GameFactory& makeGame);
     void load();
+    // The score labels of the colours in the match.
+    virtual void showPlayersScoreLabels();
     virtual void clickNumber(int index);
     virtual void clickThrowDice();
     LabelControl* label(const char* name, int index = -1) const;
@@ -67,7 +69,6 @@ protected:
 
 private:
     void createNumbers();
-    void showPlayersScoreLabels();
     void connectHandlers();
     void clickButton(int index);
     bool pressKey(int key);

@@ -15,6 +15,8 @@ public:
     ComputerGame& computerGame() const { return static_cast<ComputerGame&>(game()); }
 
 protected:
+    // Red's and Magenta's totals only, as designed, whatever a saved game says of the players.
+    void showPlayersScoreLabels() override {}
     void clickNumber(int index) override;
     void clickThrowDice() override;
 };

@@ -56,11 +56,15 @@ void ComputerGame::scanStep() {
     }
     ClickedIndex = static_cast<i16>(ScanOrder == 1 ? 8 - ScanStep : ScanStep);
     numberclick();
+    // A cleared board ends the scan at once: the start of the new turn throws, and a throw
+    // from this scan would roll over that one.
+    if (Timer1.enabled()) {
+        Timer6.setEnabled(false);
+        return;
+    }
     if (ScanStep == 8) {
         Timer6.setEnabled(false);
-        // After a cleared board the start of the turn throws; a throw now would overlap it.
-        if (!Timer1.enabled())
-            Timer4.setEnabled(true);
+        Timer4.setEnabled(true);
     }
     ++ScanStep;
 }
@@ -72,6 +76,7 @@ void ComputerGame::computerThrow() {
 }
 
 void ComputerGame::afterTurnStart() {
+    Timer6.setEnabled(false); // a new turn ends any scan of the throw before
     if (computersTurn())
         Timer4.setEnabled(true);
 }

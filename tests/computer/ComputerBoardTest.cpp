@@ -223,3 +223,56 @@ TEST(ComputerTurn, AMatchLeftOnTheComputersTurnResumesByItself) {
 
 } // namespace
 } // namespace nf
+
+namespace nf {
+namespace {
+
+// Whichever try of the scan covers the ninth number, the computer throws once on the cleared
+// board, 1000 ms after its new start, and never while that throw still rolls.
+TEST(ComputerTurn, ClearingTheBoardAtAnyTryGivesExactlyOneThrowOnTheClearedBoard) {
+    for (int attempt = 1; attempt <= 9; ++attempt) {
+        SCOPED_TRACE(attempt);
+        // From 1 up the try is the number itself; the first try from 9 down is 9.
+        const int order = attempt == 1 ? 1 : 2;
+        const int last = attempt == 1 ? 9 : attempt;
+        std::vector<int> others;
+        for (int n = 1; n <= 9; ++n)
+            if (n != last)
+                others.push_back(n);
+        BoardHarness h;
+        openForComputer(h, others);
+        const int d1 = std::max(1, last - 6);
+        h.random.scriptDice(d1, last - d1);
+        h.random.scriptScanOrder(order);
+        h.random.scriptDice(6, 6); // on the cleared board: no move, the dice pass to Red
+        h.random.scriptScanOrder(1);
+        h.wait(1000 + 2050 + 500 * attempt);
+        ASSERT_EQ(coveredNow(h.match).size(), 9u);
+        auto throws = [&] { return h.sound.played.count("cupdice.wav"); };
+        const int before = throws();
+        h.wait(20000);
+        EXPECT_EQ(throws(), before + 1);
+        EXPECT_EQ(h.text("Label1"), "RED TO PLAY");
+    }
+}
+
+} // namespace
+} // namespace nf
+
+namespace nf {
+namespace {
+
+TEST(ComputerBoard, ShowsOnlyRedsAndMagentasTotalsWhateverTheSavedGameSays) {
+    BoardHarness h;
+    h.match.ComputerGame = 1;
+    h.match.PlayerCount = 4;
+    h.match.Scores = {5, 6, 7, 8};
+    h.openResumed<ComputerBoardWindow>();
+    EXPECT_TRUE(h.label("Label5", 0)->isVisible());
+    EXPECT_TRUE(h.label("Label5", 1)->isVisible());
+    EXPECT_FALSE(h.label("Label5", 2)->isVisible());
+    EXPECT_FALSE(h.label("Label5", 3)->isVisible());
+}
+
+} // namespace
+} // namespace nf
