@@ -123,10 +123,14 @@ QWidget* makeControl(const ControlSpec& design, QWidget* parent, FormWindow* win
     }
 }
 
-QIcon iconFrom(const GameFolder& folder, const std::string& baseName) {
+// The icon "icons\die.png" lies beside it in several sizes: "icons\die-16.png" and so on.
+QIcon iconFrom(const GameFolder& folder, const std::string& name) {
+    const QString file = qs(name);
+    const int dot = file.lastIndexOf(QLatin1Char('.'));
+    const QString stem = dot > 0 ? file.left(dot) : file;
     QIcon icon;
     for (int size : {16, 32, 48, 256}) {
-        const QString path = folder.path(qs(baseName) + QStringLiteral("-%1.png").arg(size));
+        const QString path = folder.path(stem + QStringLiteral("-%1.png").arg(size));
         if (QFileInfo(path).isFile())
             icon.addFile(path, QSize(size, size));
     }
