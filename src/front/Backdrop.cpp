@@ -9,6 +9,7 @@ namespace nf {
 Backdrop::Backdrop(Program& program) : Screen(program, greySpec()) {
     window().setBackground(toQColor(colours::backdropBlue));
     window().setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+    window().onCloseRequest([] { return false; }); // only "Hide Desktop" takes it away
 }
 
 void Backdrop::show() {

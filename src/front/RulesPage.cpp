@@ -21,6 +21,10 @@ constexpr const char* kRulesDocument = "Ninefold Rules.doc";
 
 RulesPage::RulesPage(Program& program, int page) : Screen(program, pageSpec(page)), page_(page) {
     window().onClick("Label3", [this](int index) { clickButton(index); });
+    window().onCloseRequest([this] {
+        clickButton(0); // the window manager's close acts as the page's Exit
+        return true;
+    });
     if (page == 2)
         makeTryOut();
     if (page == 3)

@@ -154,6 +154,26 @@ TEST(Program, CloseBoxesActAsExit) {
     test::TestEnvironment::discardClosed();
     EXPECT_EQ(p.setup(), nullptr);
     ASSERT_NE(p.title(), nullptr) << "the setup screen's close box goes back to the title";
+
+    p.onTitle("Label5");
+    p.onSetup("Label6"); // The Rules
+    p.click(*p.rules(1), "Label3", 1);
+    p.click(*p.rules(2), "Label2"); // the try-out rolls
+    p.sound.played.clear();
+    p.rules(2)->close(); // the window manager's close box, or Alt+F4
+    test::TestEnvironment::discardClosed();
+    EXPECT_EQ(p.rules(2), nullptr) << "closed as by its Exit";
+    EXPECT_EQ(p.sound.played, QStringList{"click.wav"});
+    p.onSetup("Label6");
+    p.click(*p.rules(1), "Label3", 1);
+    ASSERT_NE(p.rules(2), nullptr);
+    EXPECT_EQ(p.rules(2)->control<LabelControl>("Label4", 0)->text(), "") << "a fresh page";
+
+    FormWindow* backdrop = p.program.backdropWindow();
+    backdrop->close();
+    EXPECT_TRUE(backdrop->isVisible()) << "only Hide Desktop takes the backdrop away";
+
+    p.onSetup("Label3", 0);
     p.title()->close();
     EXPECT_TRUE(p.finished);
 }
