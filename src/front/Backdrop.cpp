@@ -1,5 +1,6 @@
 #include "Backdrop.h"
 
+#include "platform/BackdropHints.h"
 #include "platform/FormWindow.h"
 #include "screens/ScreenBuilder.h"
 #include "screens/Screens.h"
@@ -10,11 +11,12 @@ Backdrop::Backdrop(Program& program) : Screen(program, greySpec()) {
     window().setBackground(toQColor(colours::backdropBlue));
     window().setWindowFlag(Qt::WindowDoesNotAcceptFocus);
     window().onCloseRequest([] { return false; }); // only "Hide Desktop" takes it away
+    markAsBackdrop(&window());
 }
 
 void Backdrop::show() {
-    window().show(); // a newly shown backdrop lies above the windows shown before it
-    window().raise();
+    window().show();
+    remindWindowManagerOfBackdrop(&window());
 }
 
 } // namespace nf

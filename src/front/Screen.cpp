@@ -5,9 +5,6 @@
 #include "platform/FormWindow.h"
 #include "screens/ScreenBuilder.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 namespace nf {
 
 Screen::Screen(Program& program, const WindowSpec& design)
@@ -34,10 +31,7 @@ void Screen::close() {
 }
 
 void Screen::centre() {
-    const QScreen* screen =
-        window_->screen() ? window_->screen() : QGuiApplication::primaryScreen();
-    if (screen)
-        window_->move(centredPosition(screen->geometry(), window_->frameGeometry().size()));
+    centreform(window_.get());
 }
 
 void Screen::clickSound() {

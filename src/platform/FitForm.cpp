@@ -24,25 +24,53 @@ bool refitIfFrameChanged(QWidget* window) {
     const QSize decoration = window->frameGeometry().size() - window->geometry().size();
     if (decoration == fitted.toSize())
         return false;
-    fitform(window);
+    if (window->property(kCentredOnly).toBool())
+        centreform(window);
+    else
+        fitform(window);
     return true;
+}
+
+namespace {
+
+// Decorations are known once the window manager has framed the window; before that the
+// frame and the client area coincide.
+QSize decorationOf(const QWidget* window) {
+    return window->frameGeometry().size() - window->geometry().size();
+}
+
+QRect screenOf(const QWidget* window) {
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect();
+}
+
+// Remembered, so that the window can be placed again when the window manager frames it later
+// with other decorations.
+void rememberPlacement(QWidget* window, const QSize& decoration, bool centredOnly) {
+    window->setProperty(kFittedDecoration, decoration);
+    window->setProperty(kCentredOnly, centredOnly);
+}
+
+} // namespace
+
+void centreform(QWidget* window) {
+    if (!window)
+        return;
+    rememberPlacement(window, decorationOf(window), true);
+    const QRect screen = screenOf(window);
+    if (screen.isValid()) // a window's position is that of its frame
+        window->move(centredPosition(screen, window->frameGeometry().size()));
 }
 
 void fitform(QWidget* window) {
     if (!window)
         return;
-    // Decorations are known once the window manager has framed the window; before that the
-    // frame and the client area coincide.
-    const QSize decoration = window->frameGeometry().size() - window->geometry().size();
-    // Remembered, so that the window can fit itself again when the window manager frames it
-    // later with other decorations.
-    window->setProperty(kFittedDecoration, decoration);
+    const QSize decoration = decorationOf(window);
+    rememberPlacement(window, decoration, false);
     window->setFixedSize(kOuterWidth - decoration.width(), kOuterHeight - decoration.height());
-    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    // A window's position is that of its frame.
-    window->move(centredPosition(screen->geometry(), QSize(kOuterWidth, kOuterHeight)));
+    const QRect screen = screenOf(window);
+    if (screen.isValid())
+        window->move(centredPosition(screen, QSize(kOuterWidth, kOuterHeight)));
 }
 
 } // namespace nf

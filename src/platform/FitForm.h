@@ -16,10 +16,14 @@ QPoint centredPosition(const QRect& screen, const QSize& outer);
 // and centres it on its screen; a screen smaller than that leaves it overlapping the edges.
 void fitform(QWidget* window);
 
-// For a window fitted before the window manager framed it: fits it again when its frame has
-// changed since. True when it did.
+// Centres a top-level window at its own size, title bar and border included.
+void centreform(QWidget* window);
+
+// For a window fitted or centred before the window manager framed it: places it again when
+// its frame has changed since. True when it did.
 bool refitIfFrameChanged(QWidget* window);
 
 constexpr const char* kFittedDecoration = "ninefoldFittedDecoration";
+constexpr const char* kCentredOnly = "ninefoldCentredOnly";
 
 } // namespace nf

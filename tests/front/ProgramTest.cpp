@@ -38,6 +38,7 @@ TEST(Program, FromTheTitleThroughSavedMatchesToAGameAgainstTheComputer) {
     ASSERT_NE(grey, nullptr);
     EXPECT_TRUE(grey->isVisible());
     EXPECT_FALSE(grey->isEnabled());
+    EXPECT_TRUE(grey->windowFlags().testFlag(Qt::WindowStaysOnBottomHint));
     EXPECT_EQ(grey->background(), QColor(49, 135, 215));
     EXPECT_EQ(grey->geometry(), QGuiApplication::primaryScreen()->geometry());
 
@@ -176,6 +177,34 @@ TEST(Program, CloseBoxesActAsExit) {
     p.onSetup("Label3", 0);
     p.title()->close();
     EXPECT_TRUE(p.finished);
+}
+
+} // namespace
+} // namespace nf
+
+namespace nf {
+namespace {
+
+void expectCentredOnItsFrame(const FormWindow& window) {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QRect frame = window.frameGeometry();
+    SCOPED_TRACE(testing::PrintToString(frame));
+    EXPECT_LE(std::abs(frame.center().x() - screen.center().x()), 1);
+    EXPECT_LE(std::abs(frame.center().y() - screen.center().y()), 1);
+}
+
+// With a frame around each window (a window manager's, or the offscreen platform's frame
+// margins), the title and setup screens stand centred on their frames, as the boards do.
+TEST(FramedWindows, EveryScreenIsCentredWithItsFrame) {
+    ProgramHarness p;
+    if (p.title()->frameGeometry() == p.title()->geometry())
+        GTEST_SKIP() << "needs windows with frames";
+    expectCentredOnItsFrame(*p.title());
+    p.onTitle("Label5");
+    expectCentredOnItsFrame(*p.setup());
+    p.onSetup("Label1", 1);
+    expectCentredOnItsFrame(*p.board());
+    EXPECT_EQ(p.board()->frameGeometry().size(), QSize(800, 600));
 }
 
 } // namespace

@@ -31,8 +31,20 @@ ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=xcb XDG_STATE_HOME="$prefix/state" t
         done
         found=$(xdotool search --onlyvisible --name "^ $" | head -1)
         size=$(xdotool getwindowgeometry "$found" | grep -o "[0-9]*x[0-9]*")
-        kill %1
         # its designed size: with the picture missing it would fall back to 800 x 600
-        [ "$size" = "363x438" ] || { echo "title screen [$size]"; cat "$1"; exit 1; }' \
+        [ "$size" = "363x438" ] || { kill %1; echo "title screen [$size]"; cat "$1"; exit 1; }
+        # "OK" shows the backdrop, which asks to stay out of the taskbar and pager and below
+        # the game'"'"'s windows.
+        xdotool mousemove --window "$found" 118 390 click 1
+        for _ in $(seq 100); do
+            grey=$(xdotool search --onlyvisible --name "^Form1$" 2>/dev/null | head -1)
+            [ -n "$grey" ] && break
+            sleep 0.1
+        done
+        states=$(xprop -id "$grey" _NET_WM_STATE 2>&1)
+        kill %1
+        for state in SKIP_TASKBAR SKIP_PAGER BELOW; do
+            grep -q "_NET_WM_STATE_$state" <<<"$states" || { echo "backdrop: $states"; exit 1; }
+        done' \
     "$prefix/bin/ninefold" "$log"
 echo "installed and started from $prefix"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QtPrinters.h"
 #include "ScriptedRandom.h"
 #include "board/BoardWindow.h"
 #include "engine/VirtualScheduler.h"

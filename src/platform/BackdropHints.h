@@ -1,0 +1,17 @@
+#pragma once
+
+class QWidget;
+
+namespace nf {
+
+// For a window that only hides the desktop: the window manager keeps it out of the taskbar,
+// the pager and the window switcher, and below the program's other windows, so that neither
+// a click nor the switcher can bring it over them. Call before the window is first shown;
+// on a display other than X11 only the keep-below hint applies.
+void markAsBackdrop(QWidget* window);
+
+// After the window is shown: asks a running window manager for the same again, since some
+// managers read the hints only from a request.
+void remindWindowManagerOfBackdrop(QWidget* window);
+
+} // namespace nf
