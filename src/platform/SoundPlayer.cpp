@@ -1,24 +1,27 @@
 #include "SoundPlayer.h"
 
+#include "SoundEffectBackend.h"
+
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
 
 namespace nf {
 
-QtSoundPlayer::QtSoundPlayer() = default;
+QtSoundPlayer::QtSoundPlayer(BackendFactory makeBackend)
+    : makeBackend_(makeBackend ? std::move(makeBackend)
+                               : [] { return std::make_unique<SoundEffectBackend>(); }) {}
+
 QtSoundPlayer::~QtSoundPlayer() = default;
 
 bool QtSoundPlayer::play(const QString& path) {
+    if (backend_)
+        backend_->stop();
     if (!QFileInfo(path).isFile())
         return false;
-    // A fresh effect per sound: stopping and reloading one effect while its sound still
-    // plays can leave the new one silent.
-    if (effect_)
-        effect_->stop();
-    effect_ = std::make_unique<QSoundEffect>();
-    effect_->setSource(QUrl::fromLocalFile(path));
-    effect_->play();
+    if (!backend_)
+        backend_ = makeBackend_();
+    if (!backend_)
+        return false;
+    backend_->start(path);
     return true;
 }
 

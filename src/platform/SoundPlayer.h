@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
-
-class QSoundEffect;
 
 namespace nf {
 
@@ -15,16 +14,28 @@ public:
     virtual bool play(const QString& path) = 0;
 };
 
-// Qt Multimedia's sound effect. A missing file or a machine without a sound device gives
-// silence; nothing is reported.
+// What makes the sound heard.
+class SoundBackend {
+public:
+    virtual ~SoundBackend() = default;
+    virtual void start(const QString& path) = 0;
+    virtual void stop() = 0;
+};
+
+// The game's sound: every request first stops the sound still playing, also when the new file
+// is missing, which then plays nothing. The backend is made at the first sound; by default it
+// is Qt Multimedia's sound effect, which gives silence on a machine without a sound device.
 class QtSoundPlayer : public SoundPlayer {
 public:
-    QtSoundPlayer();
+    using BackendFactory = std::function<std::unique_ptr<SoundBackend>()>;
+
+    explicit QtSoundPlayer(BackendFactory makeBackend = {});
     ~QtSoundPlayer() override;
     bool play(const QString& path) override;
 
 private:
-    std::unique_ptr<QSoundEffect> effect_;
+    BackendFactory makeBackend_;
+    std::unique_ptr<SoundBackend> backend_;
 };
 
 } // namespace nf

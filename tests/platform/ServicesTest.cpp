@@ -49,6 +49,29 @@ TEST(QtSoundPlayer, PlaysWithoutADeviceAndIgnoresMissingFiles) {
     QTest::qWait(50); // a sound that loads in the background must not disturb the program
 }
 
+struct RecordingBackend : SoundBackend {
+    QStringList& log;
+    explicit RecordingBackend(QStringList& l) : log(l) {}
+    void start(const QString& path) override { log << QFileInfo(path).fileName(); }
+    void stop() override { log << "stop"; }
+};
+
+TEST(QtSoundPlayer, EveryRequestStopsTheSoundStillPlayingEvenForAMissingFile) {
+    QStringList log;
+    int made = 0;
+    QtSoundPlayer player([&] {
+        ++made;
+        return std::make_unique<RecordingBackend>(log);
+    });
+    EXPECT_FALSE(player.play(QStringLiteral(NINEFOLD_DATA_DIR "/wav/missing.wav")));
+    EXPECT_EQ(made, 0) << "nothing loaded for a sound that cannot play";
+    EXPECT_TRUE(player.play(QStringLiteral(NINEFOLD_DATA_DIR "/wav/gong.wav")));
+    EXPECT_FALSE(player.play(QStringLiteral(NINEFOLD_DATA_DIR "/wav/missing.wav")));
+    EXPECT_TRUE(player.play(QStringLiteral(NINEFOLD_DATA_DIR "/wav/click.wav")));
+    EXPECT_EQ(log, (QStringList{"gong.wav", "stop", "stop", "click.wav"}));
+    EXPECT_EQ(made, 1);
+}
+
 TEST(FitForm, CentresTheOuterSizeWithoutClamping) {
     EXPECT_EQ(centredPosition({0, 0, 800, 600}, {800, 600}), QPoint(0, 0));
     EXPECT_EQ(centredPosition({0, 0, 1024, 768}, {800, 600}), QPoint(112, 84));
