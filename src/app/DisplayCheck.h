@@ -1,13 +1,14 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 namespace nf {
 
-// Whether the program has somewhere to show its windows: an X or Wayland display, or a Qt
-// platform chosen explicitly (QT_QPA_PLATFORM=offscreen). Without one Qt would abort.
-bool hasDisplay();
-
-constexpr const char* kNoDisplayMessage =
-    "Ninefold needs a graphical display; none was found (DISPLAY and WAYLAND_DISPLAY are unset). "
-    "To run it without one: xvfb-run -a build/ninefold";
+// Why the program could not show its windows, as one line that says how to run it under a
+// virtual display, naming the command as it was started; nothing when a display answers
+// (or a Qt platform was chosen explicitly, such as QT_QPA_PLATFORM=offscreen). Without this
+// check Qt would abort.
+std::optional<std::string> displayProblem(const std::string& command);
 
 } // namespace nf

@@ -10,8 +10,8 @@
 #include <iostream>
 
 int main(int argc, char** argv) {
-    if (!nf::hasDisplay()) {
-        std::cerr << nf::kNoDisplayMessage << '\n';
+    if (const auto problem = nf::displayProblem(argc > 0 ? argv[0] : "ninefold")) {
+        std::cerr << *problem << '\n';
         return 2;
     }
     QApplication app(argc, argv);
