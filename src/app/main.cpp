@@ -23,7 +23,8 @@ int main(int argc, char** argv) {
     nf::MatchState match; // the shared settings and match, for the whole run
     nf::QtSoundPlayer sound;
     nf::DesktopOpener opener;
-    nf::Services services(nf::GameFolder::besideProgram(), sound, opener);
+    const nf::GameFolder folder = nf::GameFolder::besideProgram();
+    nf::Services services(folder, sound, opener, nf::savedGamePlacesFor(folder));
     nf::QtScheduler scheduler;
     nf::SystemClock clock;
     nf::SeededRandom random(static_cast<std::uint64_t>(clock.secondsSinceMidnight() * 1000));

@@ -185,8 +185,12 @@ void BoardWindow::saveGame() {
     std::array<long, 4> totals{};
     for (int i = 0; i < 4; ++i)
         totals[static_cast<std::size_t>(i)] = label("Label5", i)->text().toLong();
-    SavedGame::write(SavedGame::location(env_.services.path(SavedGame::kFileName)),
-                     SavedGame::encode(env_.match, totals));
+    const SavedGamePlaces& places = env_.services.savedGamePlaces();
+    if (!SavedGame::save(places, SavedGame::encode(env_.match, totals)))
+        env_.services.tellOnce(
+            "Ninefold could not save the match in " + places.besideProgram.toStdString() +
+            (places.userState.isEmpty() ? "" : " or " + places.userState.toStdString()) +
+            "; the game goes on without it.");
 }
 
 void BoardWindow::playSound(std::string_view file) {

@@ -6,8 +6,7 @@ namespace nf {
 
 BoardWindow* restartPreviousGame(Environment& env, const RestartSteps& steps) {
     MatchState& match = env.match;
-    const QString file = SavedGame::location(env.services.path(SavedGame::kFileName));
-    if (!SavedGame::read(file, match)) {
+    if (!SavedGame::load(env.services.savedGamePlaces(), match)) {
         match.RestartPrevious = 0;
         return nullptr;
     }

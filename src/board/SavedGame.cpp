@@ -4,10 +4,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QTemporaryFile>
+#include <fcntl.h>
 #include <functional>
 #include <limits>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace nf::SavedGame {
@@ -63,30 +65,7 @@ private:
     int at_ = 0;
 };
 
-// Whether a file can be made in the folder: tried, since permissions alone do not tell (a
-// read-only file system, or the superuser).
-bool canWriteIn(const QString& folder) {
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".ninefold-XXXXXX")));
-    return probe.open();
-}
-
-QString stateFolder() {
-    QString base = qEnvironmentVariable("XDG_STATE_HOME");
-    if (base.isEmpty() || QDir::isRelativePath(base))
-        base = QDir::home().filePath(QStringLiteral(".local/state"));
-    return QDir(base).filePath(QStringLiteral("ninefold"));
-}
-
 } // namespace
-
-QString location(const QString& besideProgram) {
-    const QFileInfo beside(besideProgram);
-    if (canWriteIn(beside.absolutePath()))
-        return beside.absoluteFilePath();
-    const QString folder = stateFolder();
-    QDir().mkpath(folder);
-    return QDir(folder).filePath(beside.fileName());
-}
 
 QByteArray encode(const MatchState& m, const std::array<long, 4>& totals) {
     QByteArray out =
@@ -98,16 +77,31 @@ QByteArray encode(const MatchState& m, const std::array<long, 4>& totals) {
     return out + line(m.SoundOn) + line(m.HideDesktop.value_or(0));
 }
 
-bool write(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
+bool commitWhole(QSaveFile& file, const QByteArray& bytes) {
+    // A full disk can accept the write into Qt's buffer and fail only at the flush, after
+    // which the save file would still rename an empty file over the previous one.
+    const bool whole =
+        file.write(bytes) == bytes.size() && file.flush() && ::fsync(file.handle()) == 0;
+    if (!whole) {
         file.cancelWriting();
-        file.commit();
+        file.commit(); // removes the temporary file
         return false;
     }
     return file.commit();
+}
+
+bool write(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && commitWhole(file, bytes);
+}
+
+std::optional<QString> save(const SavedGamePlaces& places, const QByteArray& bytes) {
+    if (!places.besideProgram.isEmpty() && write(places.besideProgram, bytes))
+        return places.besideProgram;
+    if (!places.userState.isEmpty() && QDir().mkpath(QFileInfo(places.userState).path()) &&
+        write(places.userState, bytes))
+        return places.userState;
+    return std::nullopt;
 }
 
 bool decodeInto(const QByteArray& bytes, MatchState& m) {
@@ -135,11 +129,26 @@ bool decodeInto(const QByteArray& bytes, MatchState& m) {
 }
 
 bool read(const QString& path, MatchState& match) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
         return false;
+    struct stat status {};
+    QFile file;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
     // The file is a few dozen bytes; anything far larger is not a saved game.
     return decodeInto(file.read(1 << 20), match);
+}
+
+bool load(const SavedGamePlaces& places, MatchState& match) {
+    const QFileInfo beside(places.besideProgram), state(places.userState);
+    const bool fromState = !places.userState.isEmpty() && state.exists() &&
+                           (!beside.exists() || state.lastModified() > beside.lastModified());
+    return read(fromState ? places.userState : places.besideProgram, match);
 }
 
 } // namespace nf::SavedGame

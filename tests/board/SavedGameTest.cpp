@@ -72,7 +72,7 @@ TEST(SavedGame, SaveThenLoadGivesTheSameMatch) {
     const MatchState before = h.match;
     h.click("Label2", 2);
     MatchState loaded;
-    ASSERT_TRUE(SavedGame::read(h.savedGamePath(), loaded));
+    ASSERT_TRUE(SavedGame::load({h.savedGamePath(), {}}, loaded));
     EXPECT_EQ(loaded.PlayerCount, 3);
     EXPECT_EQ(loaded.Scores, before.Scores);
     EXPECT_EQ(loaded.Covered, before.Covered);
@@ -97,7 +97,7 @@ TEST(SavedGame, ReadingStopsAtTheFirstBadValueKeepingWhatCameBefore) {
         EXPECT_FALSE(SavedGame::decodeInto(bad, n));
         EXPECT_EQ(n.CurrentPlayer, 0);
     }
-    EXPECT_FALSE(SavedGame::read("/nonexistent/lastgame.inf", m));
+    EXPECT_FALSE(SavedGame::load({"/nonexistent/lastgame.inf", {}}, m));
 
     MatchState commas;
     EXPECT_TRUE(
@@ -167,41 +167,6 @@ TEST(RestartPrevious, OpensTheBoardThatWroteTheFileResumed) {
     EXPECT_EQ(board->window().control<LabelControl>("Label5", 0)->text(), "41");
     EXPECT_EQ(h.sound.played.last(), "click.wav");
     delete board;
-}
-
-} // namespace
-} // namespace nf
-
-namespace nf {
-namespace {
-
-// An installed copy cannot write beside itself: the match goes to the user's state folder,
-// and comes back from there.
-TEST(SavedGame, AReadOnlyGameFolderKeepsTheMatchInTheStateFolder) {
-    test::TestEnvironment e;
-    QTemporaryDir state;
-    qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
-    Services readOnly(GameFolder("/proc/self"), e.sound, e.opener); // no file can be made there
-    Environment env{e.match, readOnly, e.scheduler, e.random, e.clock};
-    e.match = exampleMatch();
-    e.match.RestartPrevious = 1;
-    auto* board = new BoardWindow(env);
-    e.match.RestartPrevious = 0;
-    board->show();
-    test::TestEnvironment::click(board->window(), "Label2", 2);
-    const QString kept = state.filePath("ninefold/lastgame.inf");
-    QFile file(kept);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), kExample);
-
-    e.match = MatchState{};
-    BoardWindow* resumed =
-        restartPreviousGame(env, {nullptr, [&](bool) { return new BoardWindow(env); }, nullptr});
-    ASSERT_NE(resumed, nullptr);
-    EXPECT_EQ(resumed->window().control<LabelControl>("Label1")->text(), "MAGENTA TO PLAY");
-    EXPECT_EQ(e.match.Scores[0], 41);
-    delete resumed;
-    qunsetenv("XDG_STATE_HOME");
 }
 
 } // namespace

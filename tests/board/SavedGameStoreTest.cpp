@@ -1,0 +1,194 @@
+#include "board/RestartPrevious.h"
+#include "board/SavedGame.h"
+#include "support/BoardHarness.h"
+
+#include <QSaveFile>
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <future>
+#include <gtest/gtest.h>
+#include <pwd.h>
+#include <sstream>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace nf {
+namespace {
+using namespace std::chrono_literals;
+
+QByteArray matchBytes(int red, int magenta) {
+    MatchState m;
+    m.PlayerCount = 2;
+    m.RoundNumber = 2;
+    m.SoundOn = 1;
+    m.HideDesktop = 0;
+    return SavedGame::encode(m, {red, magenta, 0, 0});
+}
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+}
+
+// A file size limit on the process makes the disk refuse the bytes at Qt's flush, after the
+// write into its buffer was taken: nothing may be renamed over the previous file.
+TEST(SavedGameStore, AWriteThatFailsAtTheFlushLeavesThePreviousFileWhole) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("lastgame.inf");
+    ASSERT_TRUE(SavedGame::write(path, matchBytes(41, 27)));
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 10;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = SavedGame::write(path, matchBytes(50, 30));
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousSignal);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(contents(path), matchBytes(41, 27));
+    EXPECT_EQ(entries(dir.path()), QStringList{"lastgame.inf"}) << "no temporary file left";
+}
+
+// On a small file system filled to the last byte, as the superuser can make one.
+TEST(SavedGameStore, OnAFullFileSystemTheSaveFailsAndThePreviousFileStays) {
+    QTemporaryDir dir;
+    const QByteArray where = QFile::encodeName(dir.path());
+    if (::mount("tmpfs", where.constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "needs the right to mount a small file system";
+    const QString path = dir.filePath("lastgame.inf");
+    ASSERT_TRUE(SavedGame::write(path, matchBytes(41, 27)));
+    QFile filler(dir.filePath("filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(512, 'x')) > 0) {
+    }
+    filler.close();
+
+    EXPECT_FALSE(SavedGame::write(path, matchBytes(50, 30)));
+    EXPECT_EQ(contents(path), matchBytes(41, 27));
+    EXPECT_EQ(entries(dir.path()), (QStringList{"filler", "lastgame.inf"}));
+    MatchState loaded;
+    EXPECT_TRUE(SavedGame::load({path, {}}, loaded));
+    EXPECT_EQ(loaded.Scores[0], 41);
+    ::umount(where.constData());
+}
+
+TEST(SavedGameStore, APipeNamedLikeTheSavedGameIsRefusedAtOnce) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("lastgame.inf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    auto reading = std::async(std::launch::async, [&] {
+        MatchState m;
+        return SavedGame::load({path, {}}, m);
+    });
+    if (reading.wait_for(5s) != std::future_status::ready) {
+        const int writer = ::open(QFile::encodeName(path).constData(), O_WRONLY); // lets it go
+        ::close(writer);
+        FAIL() << "the read waited for a writer";
+    }
+    EXPECT_FALSE(reading.get());
+    MatchState m;
+    EXPECT_FALSE(SavedGame::load({"/dev/null", {}}, m)) << "a device is no saved game either";
+}
+
+// A match saved to the state folder while the game folder could not be written is newer
+// than the one beside the program: that is the one to continue, and the other way round.
+TEST(SavedGameStore, TheNewerOfTheTwoPlacesIsContinued) {
+    QTemporaryDir dir;
+    const SavedGamePlaces places{dir.filePath("lastgame.inf"),
+                                 dir.filePath("state/ninefold/lastgame.inf")};
+    ASSERT_TRUE(SavedGame::write(places.besideProgram, matchBytes(10, 0)));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("state/ninefold")));
+    ASSERT_TRUE(SavedGame::write(places.userState, matchBytes(20, 0)));
+    const auto age = [](const QString& path, int seconds) {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-seconds),
+                                  QFileDevice::FileModificationTime));
+    };
+    MatchState m;
+    age(places.besideProgram, 60);
+    ASSERT_TRUE(SavedGame::load(places, m));
+    EXPECT_EQ(m.Scores[0], 20);
+    age(places.userState, 120);
+    ASSERT_TRUE(SavedGame::load(places, m));
+    EXPECT_EQ(m.Scores[0], 10);
+}
+
+// An installed copy cannot write beside itself: the match goes to the user's state folder,
+// and comes back from there.
+TEST(SavedGameStore, AGameFolderThatCannotBeWrittenKeepsTheMatchInTheStateFolder) {
+    test::TestEnvironment e;
+    QTemporaryDir state;
+    const SavedGamePlaces places{"/proc/self/lastgame.inf", // no file can be made there
+                                 state.filePath("ninefold/lastgame.inf")};
+    Services services(GameFolder(e.dir.path()), e.sound, e.opener, places);
+    Environment env{e.match, services, e.scheduler, e.random, e.clock};
+    e.match.PlayerCount = 2;
+    e.match.SoundOn = 1;
+    auto* board = new BoardWindow(env);
+    board->show();
+    e.random.scriptDice(3, 4);
+    test::TestEnvironment::click(board->window(), "Label2", 3);
+    e.wait(2050);
+    test::TestEnvironment::click(board->window(), "Label3", 6);
+    test::TestEnvironment::click(board->window(), "Label2", 2);
+    EXPECT_FALSE(contents(places.userState).isEmpty());
+
+    e.match = MatchState{};
+    BoardWindow* resumed =
+        restartPreviousGame(env, {nullptr, [&](bool) { return new BoardWindow(env); }, nullptr});
+    ASSERT_NE(resumed, nullptr);
+    EXPECT_EQ(e.match.Scores[0], 7);
+    delete resumed;
+}
+
+// Where no place can be written the game goes on, and says once on standard error where the
+// match could not go.
+TEST(SavedGameStore, NoPlaceToSaveIsSaidOnceAndTheGameGoesOn) {
+    test::TestEnvironment e;
+    const SavedGamePlaces places{"/proc/self/lastgame.inf", "/proc/self/ninefold/lastgame.inf"};
+    Services services(GameFolder(e.dir.path()), e.sound, e.opener, places);
+    std::ostringstream said;
+    services.setComplaints(said);
+    Environment env{e.match, services, e.scheduler, e.random, e.clock};
+    for (int exits = 0; exits < 2; ++exits) {
+        e.match.PlayerCount = 3;
+        auto* board = new BoardWindow(env);
+        board->show();
+        bool exited = false;
+        QObject::connect(board, &BoardWindow::exited, [&] { exited = true; });
+        test::TestEnvironment::click(board->window(), "Label2", 2);
+        EXPECT_TRUE(exited);
+    }
+    const std::string line = said.str();
+    EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1) << line;
+    EXPECT_NE(line.find("/proc/self/lastgame.inf or /proc/self/ninefold/lastgame.inf"),
+              std::string::npos)
+        << line;
+}
+
+TEST(SavedGamePlaces, WithoutHomeTheUsersFolderComesFromTheUserDatabase) {
+    const QByteArray home = qgetenv("HOME"), state = qgetenv("XDG_STATE_HOME");
+    qunsetenv("HOME");
+    qunsetenv("XDG_STATE_HOME");
+    const SavedGamePlaces places = savedGamePlacesFor(GameFolder("/opt/ninefold"));
+    qputenv("HOME", home);
+    if (!state.isEmpty())
+        qputenv("XDG_STATE_HOME", state);
+    const passwd* user = ::getpwuid(::getuid());
+    ASSERT_NE(user, nullptr);
+    EXPECT_EQ(places.besideProgram, "/opt/ninefold/lastgame.inf");
+    EXPECT_EQ(places.userState,
+              QDir(QFile::decodeName(user->pw_dir)).filePath(".local/state/ninefold/lastgame.inf"));
+}
+
+} // namespace
+} // namespace nf
