@@ -15,4 +15,8 @@ std::array<int, 2> drawDice(RandomSource& random, Clock& clock, const ThrowState
 // One random figure 1..6, as the rolling dice show them.
 int drawFigure(RandomSource& random);
 
+// A die thrown: k = int(r * 100) figures drawn, the last one kept; with k = 0 the die keeps
+// the value it had.
+int lastOfDraws(RandomSource& random, int value);
+
 } // namespace nf

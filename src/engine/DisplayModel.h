@@ -4,7 +4,6 @@
 
 #include <array>
 #include <string>
-#include <vector>
 
 namespace nf {
 
@@ -34,9 +33,15 @@ public:
     bool throwEnabled = true;
     Rgb throwText = colours::red;
     Rgb throwBack = colours::black;
-    std::vector<std::string> sounds;
+    // Of the sounds only the last and their number: a game played for a million throws keeps
+    // no more than one that has just begun.
+    std::string lastSound;
+    long soundsPlayed = 0;
 
-    void playSound(std::string_view file) override { sounds.emplace_back(file); }
+    void playSound(std::string_view file) override {
+        lastSound = file;
+        ++soundsPlayed;
+    }
     void showMessage(std::string_view text) override { message = text; }
     void setMessageColour(Rgb colour) override { messageColour = colour; }
     void dressBoard(int player) override;

@@ -13,6 +13,34 @@ Game::Game(MatchState& match, GameDisplay& display, Scheduler& scheduler, Random
       Timer8(scheduler, "Timer8", 250, [this] { roll(); }), match_(match), display_(display),
       random_(random), clock_(clock) {}
 
+namespace {
+// The board's timers in the window's order, of a game or of a game that may not change.
+template <class G>
+auto timersOf(G& game) {
+    return std::array{&game.Timer3, &game.Timer2, &game.Timer1, &game.Timer5, &game.Timer8};
+}
+} // namespace
+
+Game::Moment Game::moment() const {
+    Moment m{match_, throw_, end_, {}};
+    const auto timers = timersOf(*this);
+    for (std::size_t i = 0; i < m.timers.size(); ++i)
+        m.timers[i] = {timers[i]->enabled(), timers[i]->interval()};
+    return m;
+}
+
+void Game::restore(const Moment& moment) {
+    match_ = moment.match;
+    throw_ = moment.throwState;
+    end_ = moment.end;
+    const auto timers = timersOf(*this);
+    for (std::size_t i = 0; i < timers.size(); ++i) {
+        timers[i]->setEnabled(false);
+        timers[i]->setInterval(moment.timers[i].interval);
+        timers[i]->setEnabled(moment.timers[i].on);
+    }
+}
+
 void Game::playSound(std::string_view file) {
     if (match_.soundOn())
         display_.playSound(file);

@@ -6,6 +6,7 @@
 #include "ThrowState.h"
 #include "Timer.h"
 
+#include <array>
 #include <optional>
 
 namespace nf {
@@ -45,6 +46,21 @@ public:
     // Whether the dice show rolling figures before they settle. Simulations leave them out:
     // the figures change nothing but the display (each throw reseeds the generator).
     void setRollingShown(bool shown) { rollingShown_ = shown; }
+
+    // The match and the board at a moment, to come back to when trying several clicks from
+    // one throw. The display is not part of it; a timer that was on starts its countdown afresh.
+    struct Moment {
+        struct TimerSetting {
+            bool on = false;
+            int interval = 0;
+        };
+        MatchState match;
+        ThrowState throwState;
+        EndState end;
+        std::array<TimerSetting, 5> timers{}; // in the window's order
+    };
+    Moment moment() const;
+    void restore(const Moment& moment);
 
     const MatchState& match() const { return match_; }
     const ThrowState& throwState() const { return throw_; }

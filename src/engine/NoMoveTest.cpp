@@ -1,30 +1,25 @@
 #include "NoMoveTest.h"
 
 namespace nf {
+namespace {
 
+bool isOpen(const std::array<i16, 13>& covered, int number) {
+    return number >= 1 && number <= 9 && covered[static_cast<std::size_t>(number - 1)] == 0;
+}
+
+} // namespace
+
+// A move exists when the sum is an open number, or when the dice show two different open
+// numbers, which may then be taken apart. Only the second makes more than the sum allowed.
 NoMoveResult checkTurnOver(int d1, int d2, int diceCount, bool singleDieChosen,
                            const std::array<i16, 13>& covered) {
-    NoMoveResult result;
     if (diceCount == 1)
         d2 = 0;
-    if (!singleDieChosen)
-        result.SumOnly = 1;
-    const auto open = [&](int number) {
-        return covered[static_cast<std::size_t>(number - 1)] == 0;
-    };
-
-    for (int n = 1; n <= 9; ++n)
-        if (d1 + d2 == n && open(n))
-            result.TurnOver = 0;
-
-    // Two different open numbers, one per die, in either order: the dice may go separately.
-    for (int low = 1; low <= 8; ++low)
-        for (int high = low + 1; high <= 9; ++high)
-            if (open(low) && open(high) &&
-                ((d1 == low && d2 == high) || (d1 == high && d2 == low))) {
-                result.TurnOver = 0;
-                result.SumOnly = 0;
-            }
+    const bool sumOpen = isOpen(covered, d1 + d2);
+    const bool facesApart = d1 != d2 && isOpen(covered, d1) && isOpen(covered, d2);
+    NoMoveResult result;
+    result.TurnOver = sumOpen || facesApart ? 0 : 1;
+    result.SumOnly = singleDieChosen || facesApart ? 0 : 1;
     return result;
 }
 

@@ -7,9 +7,11 @@
 namespace nf {
 namespace {
 
-// splitmix64: spreads nearby seeds (two reseeds a millisecond apart) over unrelated states.
-std::uint64_t mix(std::uint64_t x) {
-    x += 0x9e3779b97f4a7c15ULL;
+constexpr std::uint64_t kGamma = 0x9e3779b97f4a7c15ULL;
+
+// splitmix64's finaliser: spreads nearby states (two reseeds a millisecond apart) over
+// unrelated values.
+constexpr std::uint64_t mix(std::uint64_t x) {
     x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
     x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;
     return x ^ (x >> 31);
@@ -17,19 +19,24 @@ std::uint64_t mix(std::uint64_t x) {
 
 } // namespace
 
-SeededRandom::SeededRandom(std::uint64_t baseSeed) : base_(baseSeed), engine_(mix(baseSeed)) {}
+SeededRandom::SeededRandom(std::uint64_t baseSeed)
+    : base_(baseSeed), state_(mix(baseSeed + kGamma)) {}
 
 double SeededRandom::next() {
-    // 53 random bits scaled by 2^-53: always below 1, unlike some uniform_real_distribution
-    // implementations.
-    return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+    state_ += kGamma;
+    // 53 random bits scaled by 2^-53: always below 1.
+    return static_cast<double>(mix(state_) >> 11) * 0x1.0p-53;
+}
+
+void SeededRandom::skip(std::uint64_t n) {
+    state_ += n * kGamma; // wraps modulo 2^64, as n single steps would
 }
 
 void SeededRandom::reseed(double seed) {
     std::uint64_t bits = 0;
     static_assert(sizeof bits == sizeof seed);
     std::memcpy(&bits, &seed, sizeof bits);
-    engine_.seed(mix(base_ ^ mix(bits)));
+    state_ = mix(base_ ^ mix(bits + kGamma));
 }
 
 double SystemClock::secondsSinceMidnight() {

@@ -19,9 +19,7 @@ void DiceTryOut::throwDice() {
     random_.reseed(clock_.secondsSinceMidnight());
     for (int die = 0; die < kDice; ++die) {
         int& face = TryDice[static_cast<std::size_t>(die)];
-        const int draws = static_cast<int>(random_.next() * 100);
-        for (int k = 0; k < draws; ++k)
-            face = drawFigure(random_);
+        face = lastOfDraws(random_, face);
         if (face == 0)
             face = 1;
     }

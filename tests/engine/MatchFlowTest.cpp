@@ -50,7 +50,7 @@ TEST_P(WholeMatch, FiveRoundsInTurnOrderThenTheResult) {
     EXPECT_EQ(table.shown().message, "RED HAS WON!");
     EXPECT_EQ(table.shown().round, "END OF GAME");
     EXPECT_FALSE(table.game().canThrow());
-    EXPECT_EQ(table.shown().sounds.back(), "wav\\gong.wav");
+    EXPECT_EQ(table.shown().lastSound, "wav\\gong.wav");
 }
 
 INSTANTIATE_TEST_SUITE_P(Players, WholeMatch, ::testing::Values(2, 3, 4));

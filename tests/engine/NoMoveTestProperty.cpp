@@ -14,71 +14,79 @@ MatchState boardFromMask(int mask) {
     return m;
 }
 
-// A board with the given dice settled on it. The rolling figures are switched off: they only
-// decorate, and thousands of boards roll faster without them.
-std::unique_ptr<HeadlessGame> settledTable(const MatchState& board, int d1, int d2,
-                                           bool singleDie) {
-    auto table = HeadlessGame::resume(board);
-    if (singleDie) {
-        // A click that matches nothing offers the box (7, 8 and 9 being covered); it must
-        // fall on an open number.
-        for (int n = 1; n <= 9 && !table->shown().boxVisible; ++n)
-            table->cover(n);
-        if (!table->tickBox())
-            return nullptr;
-    }
-    if (!table->game().throwDice(d1, d2))
-        return nullptr;
-    table->game().Timer8.setEnabled(false);
-    table->wait(2050);
-    return table;
-}
-
-bool usedUp(const HeadlessGame& table) {
-    return table.game().canThrow() || table.game().handOverPending();
-}
-
-// Plays the clicks on a fresh table; nullopt when one of them is refused.
-std::optional<bool> playsThrough(const MatchState& board, int d1, int d2, bool singleDie,
-                                 const std::vector<int>& clicks) {
-    auto table = settledTable(board, d1, d2, singleDie);
-    for (int n : clicks)
-        if (!table->cover(n))
-            return std::nullopt;
-    return usedUp(*table);
-}
-
-// Whether some sequence of accepted clicks uses the throw up; fails the test if an accepted
-// first click can never be completed.
-bool someSequenceUsesItUp(const MatchState& board, int d1, int d2, bool singleDie) {
-    bool found = false;
-    for (int first = 1; first <= 9; ++first) {
-        const auto once = playsThrough(board, d1, d2, singleDie, {first});
-        if (!once)
-            continue;
-        if (*once) {
-            found = true;
-            continue;
+// One resumed table per board, brought back to a settled throw before each try of clicks.
+// The rolling figures are switched off: they only decorate.
+class Table {
+public:
+    Table(const MatchState& board, bool singleDie) : table_(HeadlessGame::resume(board)) {
+        table_->game().setRollingShown(false);
+        if (singleDie) {
+            // A click that matches nothing offers the box (7, 8 and 9 being covered); it must
+            // fall on an open number.
+            for (int n = 1; n <= 9 && !table_->shown().boxVisible; ++n)
+                table_->cover(n);
+            usable_ = table_->tickBox();
         }
-        bool completed = false;
-        for (int second = 1; second <= 9 && !completed; ++second)
-            completed = playsThrough(board, d1, d2, singleDie, {first, second}).value_or(false);
-        EXPECT_TRUE(completed) << "covering " << first << " leads to a dead end";
-        found = found || completed;
+        beforeThrow_ = table_->game().moment();
     }
-    return found;
-}
+
+    // The dice settled on the board; false when no throw can be made.
+    bool settle(int d1, int d2) {
+        table_->game().restore(beforeThrow_);
+        if (!usable_ || !table_->throwDice(d1, d2))
+            return false;
+        settled_ = table_->game().moment();
+        return true;
+    }
+    bool moveFound() const { return table_->game().throwState().TurnOver == 0; }
+
+    // Plays the clicks from the settled throw; nullopt when one of them is refused, else
+    // whether they used the throw up.
+    std::optional<bool> playsThrough(const std::vector<int>& clicks) {
+        table_->game().restore(settled_);
+        for (int n : clicks)
+            if (!table_->cover(n))
+                return std::nullopt;
+        const Game& game = table_->game();
+        return game.canThrow() || game.handOverPending();
+    }
+
+    // Whether some sequence of accepted clicks uses the throw up; fails the test if an
+    // accepted first click can never be completed.
+    bool someSequenceUsesItUp() {
+        bool found = false;
+        for (int first = 1; first <= 9; ++first) {
+            const auto once = playsThrough({first});
+            if (!once)
+                continue;
+            if (*once) {
+                found = true;
+                continue;
+            }
+            bool completed = false;
+            for (int second = 1; second <= 9 && !completed; ++second)
+                completed = playsThrough({first, second}).value_or(false);
+            EXPECT_TRUE(completed) << "covering " << first << " leads to a dead end";
+            found = found || completed;
+        }
+        return found;
+    }
+
+private:
+    std::unique_ptr<HeadlessGame> table_;
+    bool usable_ = true;
+    Game::Moment beforeThrow_, settled_;
+};
 
 TEST(NoMoveTestProperty, LetsTwoDiceThroughExactlyWhenTheThrowCanBeUsedUp) {
     for (int mask = 0; mask < 512; ++mask) {
-        const MatchState board = boardFromMask(mask);
+        Table table(boardFromMask(mask), false);
         for (int d1 = 1; d1 <= 6; ++d1)
             for (int d2 = 1; d2 <= 6; ++d2) {
                 SCOPED_TRACE("board " + std::to_string(mask) + " dice " + std::to_string(d1) + "," +
                              std::to_string(d2));
-                auto table = settledTable(board, d1, d2, false);
-                const bool moveFound = table->game().throwState().TurnOver == 0;
-                ASSERT_EQ(moveFound, someSequenceUsesItUp(board, d1, d2, false));
+                ASSERT_TRUE(table.settle(d1, d2));
+                ASSERT_EQ(table.moveFound(), table.someSequenceUsesItUp());
             }
     }
 }
@@ -88,15 +96,14 @@ TEST(NoMoveTestProperty, LetsOneDieThroughExactlyWhenItsNumberIsOpen) {
         if ((mask & 0x1c0) != 0x1c0)
             continue; // one die is chosen only once 7, 8 and 9 are covered
         const MatchState board = boardFromMask(mask);
+        Table table(board, true);
         for (int die = 1; die <= 6; ++die) {
             SCOPED_TRACE("board " + std::to_string(mask) + " die " + std::to_string(die));
-            auto table = settledTable(board, die, 0, true);
-            if (!table)
+            if (!table.settle(die, 0))
                 continue; // all nine covered: no click can offer the box
-
             const bool open = board.Covered[static_cast<std::size_t>(die - 1)] == 0;
-            EXPECT_EQ(table->game().throwState().TurnOver == 0, open);
-            EXPECT_EQ(open, someSequenceUsesItUp(board, die, 0, true));
+            EXPECT_EQ(table.moveFound(), open);
+            EXPECT_EQ(open, table.someSequenceUsesItUp());
         }
     }
 }

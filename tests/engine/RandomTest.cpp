@@ -38,3 +38,23 @@ TEST(SeededRandom, AReseedReplaysAndReseedsWithinOneSecondDiffer) {
 
 } // namespace
 } // namespace nf
+
+namespace nf {
+namespace {
+
+// The throw passes over all but the last of a die's draws; a skip must land exactly where that
+// many single draws land, for the throws to stay as the rule draws them.
+TEST(SeededRandom, ASkipLandsWhereSingleDrawsLand) {
+    for (std::uint64_t n : {0ULL, 1ULL, 2ULL, 98ULL, 12345ULL}) {
+        SeededRandom jumped(5), walked(5);
+        jumped.reseed(40000.5);
+        walked.reseed(40000.5);
+        jumped.skip(n);
+        for (std::uint64_t i = 0; i < n; ++i)
+            walked.next();
+        EXPECT_EQ(jumped.next(), walked.next()) << n;
+    }
+}
+
+} // namespace
+} // namespace nf
