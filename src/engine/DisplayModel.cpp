@@ -27,7 +27,7 @@ void DisplayModel::dressResult(int winner) {
 
 void DisplayModel::showScore(int player, long total) {
     if (player >= 0 && player < 4)
-        scores[static_cast<std::size_t>(player)] = std::to_string(total);
+        scores[static_cast<std::size_t>(player)] = total;
 }
 
 void DisplayModel::showSpot(int number, int player) {
@@ -48,7 +48,7 @@ void DisplayModel::showCovered(int number) {
 
 void DisplayModel::showDie(int die, int figure) {
     if (die == 0 || die == 1)
-        dice[static_cast<std::size_t>(die)] = figure == 0 ? std::string() : std::to_string(figure);
+        dice[static_cast<std::size_t>(die)] = figure;
 }
 
 } // namespace nf

@@ -21,9 +21,9 @@ public:
     Rgb messageColour = colours::red;
     std::string round = "ROUND 1 OF 5";
     Rgb roundColour = colours::red;
-    std::array<std::string, 4> scores{"0", "0", "0", "0"};
+    std::array<long, 4> scores{};
     std::array<Number, 9> numbers{};
-    std::array<std::string, 2> dice{};
+    std::array<int, 2> dice{}; // the figures shown, 0 for a blank die
     Rgb diceBack = colours::red;
     Rgb diceText = colours::white;
     bool secondDieVisible = true;
@@ -35,7 +35,7 @@ public:
     Rgb throwBack = colours::black;
     // Of the sounds only the last and their number: a game played for a million throws keeps
     // no more than one that has just begun.
-    std::string lastSound;
+    std::string_view lastSound; // one of the names in Sounds.h
     long soundsPlayed = 0;
 
     void playSound(std::string_view file) override {

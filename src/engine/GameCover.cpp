@@ -1,4 +1,5 @@
 #include "Game.h"
+#include "Sounds.h"
 
 namespace nf {
 
@@ -31,7 +32,7 @@ bool Game::clickNumber(int number) {
         return false;
     const bool covers = matchesThrow(number);
     if (covers) {
-        playSound("wav\\click1.wav");
+        playSound(sounds::cover);
         scoreCover(number);
     }
     finishCover();

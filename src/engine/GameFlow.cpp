@@ -1,9 +1,10 @@
 #include "Game.h"
+#include "Sounds.h"
 
 namespace nf {
 
 void Game::turnOver() {
-    playSound("wav\\ping.wav");
+    playSound(sounds::turnOver);
     display_.showMessage(kTurnOverMessage);
     match_.CurrentPlayer =
         static_cast<i16>(floorMod(long{match_.CurrentPlayer} + 1, match_.PlayerCount));
@@ -76,7 +77,7 @@ void Game::endofgame() {
         if (e.FinalScores[static_cast<std::size_t>(i)] == best && i != e.Winner)
             e.Draw = 1;
     display_.showMessage(e.Draw == 1 ? kDrawMessage : winnerMessage(e.Winner));
-    playSound("wav\\gong.wav");
+    playSound(sounds::endOfGame);
     Timer3.setEnabled(true);
     display_.showRoundCaption(kEndOfGameCaption);
     display_.dressResult(e.Winner);
@@ -105,7 +106,7 @@ bool Game::clickNewGame() {
         display_.showScore(p, 0);
     Timer1.setInterval(1);
     Timer1.setEnabled(true);
-    playSound("wav\\click.wav");
+    playSound(sounds::click);
     return true;
 }
 

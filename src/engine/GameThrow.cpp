@@ -1,6 +1,7 @@
 #include "DiceDraw.h"
 #include "Game.h"
 #include "NoMoveTest.h"
+#include "Sounds.h"
 
 namespace nf {
 namespace {
@@ -33,7 +34,7 @@ void Game::startThrow(int d1, int d2) {
     Timer8.setEnabled(rollingShown_);
     t.throwEnabled = false;
     display_.enableThrow(false);
-    playSound("wav\\cupdice.wav");
+    playSound(sounds::dice);
 }
 
 // The dice not yet settled show random figures; the hidden second die of a single-die throw

@@ -22,6 +22,14 @@ HeadlessGame::HeadlessGame(int players, std::uint64_t seed, const GameFactory& m
     match_.HideDesktop = 1;
     game_ = (makeGame ? makeGame : plainGame)(match_, shown_, scheduler_, random_, clock_);
     game_->load();
+    opened_ = game_->moment();
+}
+
+void HeadlessGame::openAgain(std::uint64_t seed) {
+    random_ = SeededRandom(seed);
+    clock_.restartAt(kTenInTheMorning);
+    shown_ = DisplayModel();
+    game_->restore(opened_);
 }
 
 HeadlessGame::HeadlessGame(const MatchState& saved, std::uint64_t seed, Resumed)

@@ -25,6 +25,10 @@ public:
     // A board opened to continue the given match, as the saved game resumes it.
     static std::unique_ptr<HeadlessGame> resume(const MatchState& saved, std::uint64_t seed = 0);
 
+    // The board as just opened with this seed, for a new match played exactly as on a board
+    // made afresh, at the same time of day, without making one.
+    void openAgain(std::uint64_t seed);
+
     // "Throw Dice" with the given dice (d2 unused with one die), then the time until the last
     // die has settled and the no-move test has run. False, and no time passes, when refused.
     bool throwDice(int d1, int d2 = 0);
@@ -56,6 +60,7 @@ private:
     MatchState match_;
     VirtualScheduler scheduler_;
     VirtualClock clock_;
+    Game::Moment opened_;
     SeededRandom random_;
     DisplayModel shown_;
     std::unique_ptr<Game> game_;

@@ -8,16 +8,17 @@ namespace nf {
 namespace {
 
 struct PlayerLook {
-    const char* word;
+    std::string_view toPlay;
+    std::string_view hasWon;
     Rgb colour;
     Rgb text;
 };
 
 constexpr std::array<PlayerLook, kPlayers> kLooks{{
-    {"RED", colours::red, colours::white},
-    {"MAGENTA", colours::magenta, colours::black},
-    {"YELLOW", colours::yellow, colours::black},
-    {"GREEN", colours::green, colours::black},
+    {"RED TO PLAY", "RED HAS WON!", colours::red, colours::white},
+    {"MAGENTA TO PLAY", "MAGENTA HAS WON!", colours::magenta, colours::black},
+    {"YELLOW TO PLAY", "YELLOW HAS WON!", colours::yellow, colours::black},
+    {"GREEN TO PLAY", "GREEN HAS WON!", colours::green, colours::black},
 }};
 
 const PlayerLook& look(int player) {
@@ -38,12 +39,12 @@ Rgb playerTextColour(int player) {
     return look(player).text;
 }
 
-std::string turnMessage(int player) {
-    return std::string(look(player).word) + " TO PLAY";
+std::string_view turnMessage(int player) {
+    return look(player).toPlay;
 }
 
-std::string winnerMessage(int player) {
-    return std::string(look(player).word) + " HAS WON!";
+std::string_view winnerMessage(int player) {
+    return look(player).hasWon;
 }
 
 std::string roundCaption(long round) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace nf {
 
@@ -29,11 +30,11 @@ constexpr int kPlayers = 4;
 // Index 0..3 of the player picked from any CurrentPlayer value.
 int playerOf(long currentPlayer);
 
-Rgb playerColour(int player);          // message, open numbers, score label background
-Rgb playerTextColour(int player);      // figures on the player's colour: white on Red, else black
-std::string turnMessage(int player);   // "RED TO PLAY"
-std::string winnerMessage(int player); // "RED HAS WON!"
-std::string roundCaption(long round);  // "ROUND 3 OF 5"
+Rgb playerColour(int player);     // message, open numbers, score label background
+Rgb playerTextColour(int player); // figures on the player's colour: white on Red, else black
+std::string_view turnMessage(int player);   // "RED TO PLAY"
+std::string_view winnerMessage(int player); // "RED HAS WON!"
+std::string roundCaption(long round);       // "ROUND 3 OF 5"
 
 constexpr const char* kTurnOverMessage = "TURN OVER";
 constexpr const char* kDrawMessage = "IT'S A DRAW";

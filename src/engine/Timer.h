@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -43,6 +44,9 @@ public:
 
     // Called by the scheduler when the countdown has run out.
     void tick();
+    // Where the scheduler keeps this timer; only the scheduler sets it.
+    std::size_t slot() const { return slot_; }
+    void setSlot(std::size_t slot) { slot_ = slot; }
 
 private:
     Scheduler& scheduler_;
@@ -50,6 +54,7 @@ private:
     int interval_;
     bool enabled_ = false;
     Handler handler_;
+    std::size_t slot_ = 0;
 };
 
 } // namespace nf

@@ -6,30 +6,28 @@
 namespace nf {
 
 void VirtualScheduler::attach(Timer& timer) {
-    entries_.push_back({&timer, -1, created_++});
+    const Entry entry{&timer, -1, created_++};
+    if (freeSlots_.empty()) {
+        timer.setSlot(entries_.size());
+        entries_.push_back(entry);
+        return;
+    }
+    timer.setSlot(freeSlots_.back());
+    freeSlots_.pop_back();
+    entries_[timer.slot()] = entry;
 }
 
 void VirtualScheduler::detach(Timer& timer) {
-    entries_.erase(std::remove_if(entries_.begin(), entries_.end(),
-                                  [&](const Entry& e) { return e.timer == &timer; }),
-                   entries_.end());
-}
-
-VirtualScheduler::Entry* VirtualScheduler::find(Timer& timer) {
-    for (Entry& e : entries_)
-        if (e.timer == &timer)
-            return &e;
-    return nullptr;
+    entries_[timer.slot()] = {nullptr, -1, 0};
+    freeSlots_.push_back(timer.slot());
 }
 
 void VirtualScheduler::restart(Timer& timer) {
-    if (Entry* e = find(timer))
-        e->due = timer.interval() >= 1 ? now_ + timer.interval() : -1;
+    entries_[timer.slot()].due = timer.interval() >= 1 ? now_ + timer.interval() : -1;
 }
 
 void VirtualScheduler::stop(Timer& timer) {
-    if (Entry* e = find(timer))
-        e->due = -1;
+    entries_[timer.slot()].due = -1;
 }
 
 std::size_t VirtualScheduler::tieRank(const Entry& entry) const {

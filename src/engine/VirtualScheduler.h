@@ -33,16 +33,16 @@ public:
 
 private:
     struct Entry {
-        Timer* timer;
+        Timer* timer;     // null for a slot whose timer has gone
         std::int64_t due; // -1 while the timer is off
         std::uint64_t created;
     };
 
-    Entry* find(Timer& timer);
     std::size_t tieRank(const Entry& entry) const;
     bool firesBefore(const Entry& a, const Entry& b) const;
 
-    std::vector<Entry> entries_;
+    std::vector<Entry> entries_; // a timer's slot is its index here
+    std::vector<std::size_t> freeSlots_;
     std::vector<std::string> tieOrder_;
     std::int64_t now_ = 0;
     std::uint64_t created_ = 0;

@@ -1,6 +1,7 @@
 #include "DiceTryOut.h"
 
 #include "engine/DiceDraw.h"
+#include "engine/Sounds.h"
 
 namespace nf {
 namespace {
@@ -30,7 +31,7 @@ void DiceTryOut::throwDice() {
     Timer5.setEnabled(true);
     Timer8.setEnabled(true);
     if (sound)
-        display_.playSound("wav\\cupdice.wav");
+        display_.playSound(sounds::dice);
 }
 
 void DiceTryOut::roll() {

@@ -88,7 +88,7 @@ TEST(HostileState, TotalsStopAtTheLargestSavedValue) {
     table->throwDice(4, 5);
     table->cover(9);
     EXPECT_EQ(table->match().Scores[0], kMax);
-    EXPECT_EQ(table->shown().scores[0], "32767");
+    EXPECT_EQ(table->shown().scores[0], 32767);
 }
 
 TEST(HostileState, RoundsOutOfRangeEndOrRunWithoutWrapping) {

@@ -128,8 +128,8 @@ TEST(MatchFlow, NewGameStopsAThrowStillRolling) {
     EXPECT_EQ(table.shown().message, "RED TO PLAY");
     EXPECT_EQ(table.match().CurrentPlayer, 0);
     EXPECT_EQ(table.match().Scores[0], 0);
-    EXPECT_EQ(table.shown().dice[0], "");
-    EXPECT_EQ(table.shown().dice[1], "");
+    EXPECT_EQ(table.shown().dice[0], 0);
+    EXPECT_EQ(table.shown().dice[1], 0);
     EXPECT_TRUE(table.throwDice(2, 2));
     EXPECT_TRUE(table.cover(4));
 }

@@ -9,11 +9,11 @@ namespace {
 constexpr int kHandOver = 2500; // turn over, then the next turn's start
 constexpr int kClearing = 2000;
 
-// Plays one match to its result; the figures of each seat are added up.
-void playMatch(int players, std::uint64_t seed, const std::vector<Strategy>& strategies,
-               std::vector<SeatFigures>& seats) {
-    HeadlessGame table(players, seed);
-    table.game().setRollingShown(false);
+// Plays one match to its result on a board opened afresh; the figures of each seat are added
+// up.
+void playMatch(HeadlessGame& table, int players, std::uint64_t seed,
+               const std::vector<Strategy>& strategies, std::vector<SeatFigures>& seats) {
+    table.openAgain(seed);
     SeededRandom choices(seed ^ 0x5eedULL);
     const Game& game = table.game();
     for (int guard = 0; game.endState().GameOver == 0 && guard < 100000; ++guard) {
@@ -56,8 +56,10 @@ PlayFigures playMatches(int players, long matches, std::uint64_t seed,
     figures.players = players;
     figures.matches = matches;
     figures.seats.resize(static_cast<std::size_t>(players));
+    HeadlessGame table(players);
+    table.game().setRollingShown(false);
     for (long m = 0; m < matches; ++m)
-        playMatch(players, seed * 1000003ULL + static_cast<std::uint64_t>(m), strategies,
+        playMatch(table, players, seed * 1000003ULL + static_cast<std::uint64_t>(m), strategies,
                   figures.seats);
     return figures;
 }

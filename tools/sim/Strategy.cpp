@@ -13,9 +13,12 @@ const std::array<std::pair<Strategy, const char*>, 4> kNames{{
     {Strategy::Random, "random"},
 }};
 
+// Once the throw is used up the later tries are refused, or accepted without covering
+// anything, which changes nothing: they are not made.
 void scan(HeadlessGame& table, RandomSource& choices) {
     const bool downwards = choices.next() < 0.5;
-    for (int i = 0; i < 9; ++i)
+    const Game& game = table.game();
+    for (int i = 0; i < 9 && !game.canThrow() && !game.handOverPending(); ++i)
         table.cover(downwards ? 9 - i : 1 + i);
 }
 
