@@ -136,3 +136,30 @@ TEST(MatchFlow, NewGameStopsAThrowStillRolling) {
 
 } // namespace
 } // namespace nf
+
+namespace nf {
+namespace {
+
+// The simulator opens one board again for every match: with the same seed it must play as
+// a board made afresh, throw for throw.
+TEST(MatchFlow, ABoardOpenedAgainPlaysAsABoardMadeAfresh) {
+    HeadlessGame reused(3, 1);
+    auto play = [](HeadlessGame& table) {
+        std::vector<std::string> lines;
+        for (int step = 0; step < 60; ++step) {
+            if (!table.throwRandom())
+                table.wait(2500);
+            for (int n = 9; n >= 1; --n)
+                table.cover(n);
+            lines.push_back(table.stateLine());
+        }
+        return lines;
+    };
+    play(reused);
+    reused.openAgain(42);
+    HeadlessGame fresh(3, 42);
+    EXPECT_EQ(play(reused), play(fresh));
+}
+
+} // namespace
+} // namespace nf
