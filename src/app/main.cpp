@@ -5,6 +5,7 @@
 #include "platform/Fonts.h"
 #include "platform/LabelAccessibility.h"
 #include "platform/QtScheduler.h"
+#include "platform/SoundModule.h"
 
 #include <QApplication>
 #include <iostream>
@@ -21,7 +22,8 @@ int main(int argc, char** argv) {
     nf::installLabelAccessibility();
 
     nf::MatchState match; // the shared settings and match, for the whole run
-    nf::QtSoundPlayer sound;
+    nf::QtSoundPlayer sound(
+        [] { return nf::loadSoundBackend(QCoreApplication::applicationDirPath()); });
     nf::DesktopOpener opener;
     const nf::GameFolder folder = nf::GameFolder::besideProgram();
     nf::Services services(folder, sound, opener, nf::savedGamePlacesFor(folder));

@@ -1,14 +1,10 @@
 #include "SoundPlayer.h"
 
-#include "SoundEffectBackend.h"
-
 #include <QFileInfo>
 
 namespace nf {
 
-QtSoundPlayer::QtSoundPlayer(BackendFactory makeBackend)
-    : makeBackend_(makeBackend ? std::move(makeBackend)
-                               : [] { return std::make_unique<SoundEffectBackend>(); }) {}
+QtSoundPlayer::QtSoundPlayer(BackendFactory makeBackend) : makeBackend_(std::move(makeBackend)) {}
 
 QtSoundPlayer::~QtSoundPlayer() = default;
 
@@ -17,8 +13,10 @@ bool QtSoundPlayer::play(const QString& path) {
         backend_->stop();
     if (!QFileInfo(path).isFile())
         return false;
-    if (!backend_)
+    if (!backend_ && makeBackend_) {
         backend_ = makeBackend_();
+        makeBackend_ = nullptr; // made once: a backend that cannot be made leaves silence
+    }
     if (!backend_)
         return false;
     backend_->start(path);

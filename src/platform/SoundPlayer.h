@@ -23,13 +23,13 @@ public:
 };
 
 // The game's sound: every request first stops the sound still playing, also when the new file
-// is missing, which then plays nothing. The backend is made at the first sound; by default it
-// is Qt Multimedia's sound effect, which gives silence on a machine without a sound device.
+// is missing, which then plays nothing. The backend is made at the first sound that can play
+// (see SoundModule.h); without one the game is silent.
 class QtSoundPlayer : public SoundPlayer {
 public:
     using BackendFactory = std::function<std::unique_ptr<SoundBackend>()>;
 
-    explicit QtSoundPlayer(BackendFactory makeBackend = {});
+    explicit QtSoundPlayer(BackendFactory makeBackend);
     ~QtSoundPlayer() override;
     bool play(const QString& path) override;
 
