@@ -48,7 +48,9 @@ soak: build-test
 # Speed figures, each printed after the command that made it.
 bench: build
 	@scripts/install-deps debian-packages.txt debian-packages-bench.txt
-	@for mode in engine windows rolling; do \
+	@echo "\$$ scripts/bench-engine $(BUILD_DIR)"
+	@scripts/bench-engine $(BUILD_DIR)
+	@for mode in windows rolling; do \
 		echo "\$$ $(BUILD_DIR)/ninefold-bench $$mode"; \
 		$(BUILD_DIR)/ninefold-bench $$mode 2>/dev/null || exit 1; \
 	done

@@ -2,7 +2,6 @@
 #include "engine/MatchState.h"
 #include "engine/Random.h"
 #include "front/Program.h"
-#include "platform/Fonts.h"
 #include "platform/LabelAccessibility.h"
 #include "platform/QtScheduler.h"
 #include "platform/SoundModule.h"
@@ -18,7 +17,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // the program ends with the title's Exit
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.ninefold.Ninefold"));
-    nf::Fonts::loadApplicationFonts();
     nf::installLabelAccessibility();
 
     nf::MatchState match; // the shared settings and match, for the whole run

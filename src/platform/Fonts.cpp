@@ -6,30 +6,25 @@
 namespace nf {
 namespace {
 
-bool& tahomaLoaded() {
-    static bool loaded = false;
+// Debian's fonts-wine puts Tahoma where fontconfig does not look. It is added to the
+// application's fonts when a window first asks for it: the title screen does not, and start-up
+// is quicker without reading the file.
+bool tahomaAvailable() {
+    static const bool loaded =
+        QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")) >= 0;
     return loaded;
 }
 
 } // namespace
 
-void Fonts::loadApplicationFonts() {
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    // Only the regular face: the bold file of fonts-wine draws hardly heavier than the regular
-    // one, while Qt's emboldening of the regular face looks as bold Tahoma should.
-    tahomaLoaded() =
-        QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")) >= 0;
-}
-
 int Fonts::pixelSize(double points) {
     return static_cast<int>(std::lround(points / 0.75));
 }
 
+// Only the regular face of Tahoma is added: the bold file of fonts-wine draws hardly heavier
+// than the regular one, while Qt's emboldening of the regular face looks as bold Tahoma should.
 QString Fonts::family(const QString& face) {
-    if (face.compare(QLatin1String("Tahoma"), Qt::CaseInsensitive) == 0 && tahomaLoaded())
+    if (face.compare(QLatin1String("Tahoma"), Qt::CaseInsensitive) == 0 && tahomaAvailable())
         return QStringLiteral("Tahoma");
     if (face.compare(QLatin1String("Times New Roman"), Qt::CaseInsensitive) == 0)
         return QStringLiteral("Liberation Serif");

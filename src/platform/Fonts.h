@@ -9,9 +9,7 @@ namespace nf {
 // at the designed pixel sizes (0.75 point to the pixel) whatever the screen's resolution.
 class Fonts {
 public:
-    // Makes the Tahoma of Debian's fonts-wine usable when it is installed. Call once after
-    // the application object exists.
-    static void loadApplicationFonts();
+    // Call only once the application object exists.
     static QFont font(const QString& face, double points, bool bold);
     static int pixelSize(double points);
     static QString family(const QString& face);

@@ -10,4 +10,7 @@ namespace nf {
 // picture's size. A null pixmap when nothing loads.
 QPixmap loadSharpPicture(const QString& path, qreal devicePixelRatio);
 
+// Loads a picture file in the format its suffix names; false when it does not load.
+bool loadPicture(QPixmap& picture, const QString& path);
+
 } // namespace nf

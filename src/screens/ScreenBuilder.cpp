@@ -9,10 +9,10 @@
 #include "platform/LabelControl.h"
 #include "platform/PictureBoxControl.h"
 #include "platform/ShapeControl.h"
+#include "platform/SharpPicture.h"
 #include "platform/SunkenBorder.h"
 #include "platform/Twips.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
@@ -124,15 +124,18 @@ QWidget* makeControl(const ControlSpec& design, QWidget* parent, FormWindow* win
 }
 
 // The icon "icons\die.png" lies beside it in several sizes: "icons\die-16.png" and so on.
+// A window takes those a title bar, a taskbar and a window switcher show; the largest, for
+// the desktop's launcher, would cost a megabyte at start-up for nothing on screen.
 QIcon iconFrom(const GameFolder& folder, const std::string& name) {
     const QString file = qs(name);
     const int dot = file.lastIndexOf(QLatin1Char('.'));
     const QString stem = dot > 0 ? file.left(dot) : file;
     QIcon icon;
-    for (int size : {16, 32, 48, 256}) {
+    for (int size : {16, 32, 48}) {
         const QString path = folder.path(stem + QStringLiteral("-%1.png").arg(size));
-        if (QFileInfo(path).isFile())
-            icon.addFile(path, QSize(size, size));
+        QPixmap picture;
+        if (loadPicture(picture, path))
+            icon.addPixmap(picture);
     }
     return icon;
 }

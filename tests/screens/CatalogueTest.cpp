@@ -28,7 +28,7 @@ TEST(Catalogue, EveryControlIsBuiltAndFoundByNameAndIndex) {
             EXPECT_EQ(w == nullptr, c.kind == ControlKind::Timer)
                 << c.name << "(" << c.index << ")";
         }
-        EXPECT_EQ(window->windowIcon().availableSizes().size(), design.icon.empty() ? 0 : 4);
+        EXPECT_EQ(window->windowIcon().availableSizes().size(), design.icon.empty() ? 0 : 3);
     }
     EXPECT_EQ(allWindowSpecs().size(), 8u);
 }

@@ -1,5 +1,4 @@
 // main() of the test programs that open windows: Qt's offscreen platform, no display needed.
-#include "platform/Fonts.h"
 #include "platform/LabelAccessibility.h"
 
 #include <QApplication>
@@ -19,7 +18,6 @@ int main(int argc, char** argv) {
     QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     QApplication app(argc, argv);
-    nf::Fonts::loadApplicationFonts();
     nf::installLabelAccessibility();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,6 +1,5 @@
 // Writes the game's data files (sounds, pictures, icons, the rules document) into a folder.
 #include "Generate.h"
-#include "platform/Fonts.h"
 
 #include <QGuiApplication>
 #include <cstdio>
@@ -13,7 +12,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: ninefold-assets FOLDER\n");
         return 2;
     }
-    nf::Fonts::loadApplicationFonts();
     const QStringList failed = nf::assets::generateAll(QString::fromLocal8Bit(argv[1]));
     for (const QString& file : failed)
         std::fprintf(stderr, "ninefold-assets: could not write %s\n", qPrintable(file));

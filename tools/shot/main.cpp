@@ -5,7 +5,6 @@
 // program's own folder).
 #include "ScreensInPlay.h"
 #include "WindowShot.h"
-#include "platform/Fonts.h"
 #include "platform/GameFolder.h"
 #include "screens/Screens.h"
 
@@ -17,7 +16,6 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    nf::Fonts::loadApplicationFonts();
     QString data = QCoreApplication::applicationDirPath(), out = QStringLiteral(".");
     QStringList names;
     bool inPlay = false;
