@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "DisplayCheck.h"
 #include "engine/MatchState.h"
 #include "engine/Random.h"
@@ -10,6 +11,8 @@
 #include <iostream>
 
 int main(int argc, char** argv) {
+    if (const auto ended = nf::answerCommandLine(argc, argv))
+        return *ended;
     if (const auto problem = nf::displayProblem(argc > 0 ? argv[0] : "ninefold")) {
         std::cerr << *problem << '\n';
         return 2;
