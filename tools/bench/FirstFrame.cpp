@@ -68,7 +68,8 @@ int main(int argc, char** argv) {
     const xcb_window_t window = waitForMap(c);
     if (window == XCB_NONE || !waitForDamage(c, window))
         return 1;
-    const auto ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
+    const auto ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start);
     std::printf("%.1f %d\n", ms.count(), static_cast<int>(child));
     return 0;
 }
