@@ -25,17 +25,21 @@ QString qs(std::string_view s) {
 
 } // namespace
 
-BoardWindow::BoardWindow(Environment& env)
-    : BoardWindow(env, ninefoldSpec(), [&env](GameDisplay& display) {
-          return std::make_unique<Game>(env.match, display, env.scheduler, env.random, env.clock);
-      }) {
-    load();
-}
+BoardWindow::BoardWindow(Environment& env, Opening opening)
+    : BoardWindow(env,
+                  {ninefoldSpec(),
+                   [&env](GameDisplay& display) {
+                       return std::make_unique<Game>(env.match, display, env.scheduler, env.random,
+                                                     env.clock);
+                   },
+                   true},
+                  opening) {}
 
-BoardWindow::BoardWindow(Environment& env, const WindowSpec& design, const GameFactory& makeGame)
-    : env_(env), design_(design), window_(buildWindow(design, env.services.folder())),
-      game_(makeGame(*this)) {
+BoardWindow::BoardWindow(Environment& env, const Design& design, Opening opening)
+    : env_(env), design_(design.window), totalsOfThePlayers_(design.totalsOfThePlayers),
+      window_(buildWindow(design.window, env.services.folder())), game_(design.makeGame(*this)) {
     connectHandlers();
+    load(opening);
 }
 
 BoardWindow::~BoardWindow() = default;
@@ -61,7 +65,7 @@ void BoardWindow::connectHandlers() {
     });
 }
 
-void BoardWindow::load() {
+void BoardWindow::load(Opening opening) {
     fitform(window_.get());
     auto* box = window_->control<CheckBoxControl>("Check1");
     box->setColours(box->foreColour(), window_->background());
@@ -69,7 +73,7 @@ void BoardWindow::load() {
     window_->widget("Shape1")->lower();
     showPlayersScoreLabels();
     nameForScreenReaders();
-    game_->load();
+    game_->load(opening);
     box->setColours(label("Label1")->foreColour(), window_->background());
     label("Label6")->setForeColour(label("Label1")->foreColour());
 }
@@ -94,9 +98,10 @@ void BoardWindow::createNumbers() {
     }
 }
 
+// The one-player board keeps Red's and Magenta's, as designed, whatever a saved game says.
 void BoardWindow::showPlayersScoreLabels() {
     const int players = env_.match.PlayerCount;
-    if (players < 2 || players > 4)
+    if (!totalsOfThePlayers_ || players < 2 || players > 4)
         return;
     for (int i = 0; i < 4; ++i)
         label("Label5", i)->setVisible(i < players);
@@ -134,13 +139,9 @@ void BoardWindow::clickButton(int index) {
     if (index == 2)
         exitBoard();
     else if (index == 3)
-        clickThrowDice();
+        game_->clickThrowDice();
     else if (index == 4)
         game_->clickNewGame();
-}
-
-void BoardWindow::clickThrowDice() {
-    game_->clickThrowDice();
 }
 
 void BoardWindow::clickNumber(int index) {

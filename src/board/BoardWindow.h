@@ -21,9 +21,9 @@ class LabelControl;
 class BoardWindow : public QObject, protected GameDisplay {
     Q_OBJECT
 public:
-    // Builds the window and runs its load: a new match, or the saved one when the shared
-    // state's RestartPrevious is 1.
-    explicit BoardWindow(Environment& env);
+    // The board for two to four people, built and loaded: a new match, or the match in the
+    // shared state resumed.
+    BoardWindow(Environment& env, Opening opening);
     ~BoardWindow() override;
 
     void show();
@@ -38,13 +38,13 @@ signals:
     void exited();
 
 protected:
-    using GameFactory = std::function<std::unique_ptr<Game>(GameDisplay&)>;
-    BoardWindow(Environment& env, const WindowSpec& design, const GameFactory& makeGame);
-    void load();
-    // The score labels of the colours in the match.
-    virtual void showPlayersScoreLabels();
-    virtual void clickNumber(int index);
-    virtual void clickThrowDice();
+    // What makes one board differ from the other.
+    struct Design {
+        WindowSpec window;
+        std::function<std::unique_ptr<Game>(GameDisplay&)> makeGame;
+        bool totalsOfThePlayers; // shows the totals of the colours in the match, else as designed
+    };
+    BoardWindow(Environment& env, const Design& design, Opening opening);
     LabelControl* label(const char* name, int index = -1) const;
 
     // What the board shows of the game.
@@ -66,11 +66,15 @@ protected:
 
     Environment& env_;
     const WindowSpec design_;
+    const bool totalsOfThePlayers_;
 
 private:
+    void load(Opening opening);
+    void showPlayersScoreLabels();
     void createNumbers();
     void connectHandlers();
     void clickButton(int index);
+    void clickNumber(int index);
     bool pressKey(int key);
     void nameForScreenReaders();
     void clickSingleDieBox();

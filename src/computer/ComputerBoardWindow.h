@@ -11,14 +11,8 @@ namespace nf {
 class ComputerBoardWindow : public BoardWindow {
     Q_OBJECT
 public:
-    explicit ComputerBoardWindow(Environment& env);
+    ComputerBoardWindow(Environment& env, Opening opening);
     ComputerGame& computerGame() const { return static_cast<ComputerGame&>(game()); }
-
-protected:
-    // Red's and Magenta's totals only, as designed, whatever a saved game says of the players.
-    void showPlayersScoreLabels() override {}
-    void clickNumber(int index) override;
-    void clickThrowDice() override;
 };
 
 } // namespace nf

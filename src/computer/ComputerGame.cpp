@@ -9,18 +9,7 @@ ComputerGame::ComputerGame(MatchState& match, GameDisplay& display, Scheduler& s
       Timer4(scheduler, "Timer4", 1000, [this] { computerThrow(); }) {}
 
 bool ComputerGame::numberclick() {
-    return clickNumber(ClickedIndex + 1);
-}
-
-bool ComputerGame::personClicksNumber(int index) {
-    if (computersTurn() || index < 0 || index > 8)
-        return false;
-    ClickedIndex = static_cast<i16>(index);
-    return numberclick();
-}
-
-bool ComputerGame::personThrows() {
-    return !computersTurn() && clickThrowDice();
+    return cover(ClickedIndex + 1);
 }
 
 // On its own turn the computer takes one die at once, unseen; the person gets the box.

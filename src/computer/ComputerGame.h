@@ -14,10 +14,6 @@ public:
     ComputerGame(MatchState& match, GameDisplay& display, Scheduler& scheduler,
                  RandomSource& random, Clock& clock);
 
-    // The person's clicks, refused while the computer has the dice.
-    bool personClicksNumber(int index);
-    bool personThrows();
-
     // The computer's own timers, first in the window's order.
     Timer Timer6; // one try of the scan per tick
     Timer Timer4; // the computer's throw
@@ -25,6 +21,9 @@ public:
     i16 clickedIndex() const { return ClickedIndex; }
     i16 scanOrder() const { return ScanOrder; }
     i16 scanStep() const { return ScanStep; }
+
+    // The person plays Red; the computer's turns play themselves.
+    bool personMayAct() const override { return !computersTurn(); }
 
 protected:
     void offerSingleDie() override;

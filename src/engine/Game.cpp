@@ -46,10 +46,10 @@ void Game::playSound(std::string_view file) {
         display_.playSound(file);
 }
 
-void Game::load() {
+void Game::load(Opening opening) {
     end_.GameOver = 0;
     throw_.DiceCount = 2;
-    if (match_.RestartPrevious == 0) {
+    if (opening == Opening::New) {
         match_.RoundNumber = 1;
         match_.Scores = {};
         match_.CurrentPlayer = 0;
@@ -58,7 +58,7 @@ void Game::load() {
     }
     for (int p = 0; p < kPlayers; ++p)
         display_.showScore(p, match_.Scores[static_cast<std::size_t>(p)]);
-    if (match_.RestartPrevious == 1)
+    if (opening == Opening::Resume)
         showResumedMatch();
     display_.showRoundCaption(roundCaption(match_.RoundNumber));
     afterLoad();
@@ -80,7 +80,7 @@ void Game::showResumedMatch() {
 }
 
 bool Game::clickThrowDice() {
-    if (!canThrow())
+    if (!personMayAct() || !canThrow())
         return false;
     throwdice();
     return true;

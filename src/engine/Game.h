@@ -11,6 +11,9 @@
 
 namespace nf {
 
+// How a board opens: for a new match, or to continue the match in the shared state.
+enum class Opening { New, Resume };
+
 // The game on one board window: the rules of a throw, the cover operation, the single-die
 // option, the hand-over between turns, the end of the match and a new match. It owns the
 // board's timers; the match state it plays on is shared with the other windows. It never
@@ -23,20 +26,22 @@ public:
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
-    // The window's load: a new match, or with RestartPrevious 1 the match already in the
-    // shared state, shown as resumed.
-    void load();
+    // The window's load: a new match, or the match already in the shared state, shown as
+    // resumed.
+    void load(Opening opening);
 
     // A hand-over is running: the buttons take no clicks.
     bool handOverPending() const { return Timer1.enabled() || Timer2.enabled(); }
     bool rolling() const { return Timer5.enabled(); }
     bool canThrow() const { return !handOverPending() && throw_.throwEnabled; }
+    // Whether the person at the board may throw and cover now; not while the computer plays.
+    virtual bool personMayAct() const { return true; }
 
     // "Throw Dice": draws the dice from a generator reseeded from the time of day.
     bool clickThrowDice();
     // "Throw Dice" with the values given (d2 is ignored with one die); false when refused.
     bool throwDice(int d1, int d2);
-    // A click on number 1..9 (or the spot under it); true when the number was covered.
+    // The person's click on number 1..9 (or the spot under it); true when it was covered.
     bool clickNumber(int number);
     // A click on "Throw Just One Die"; false while the box is hidden.
     bool clickSingleDieBox();
@@ -74,7 +79,7 @@ public:
     Timer Timer8; // rolling of the dice
 
 protected:
-    // Step 14 of covering: offer the single-die option once 7, 8 and 9 are covered.
+    // After a cover: offer the single-die option once 7, 8 and 9 are covered.
     virtual void offerSingleDie();
     // After the last die has settled and the no-move test has run.
     virtual void afterSettled() {}
@@ -87,6 +92,8 @@ protected:
 
     // The throw itself (throwdice), drawn from the time of day, without the button's guards.
     void throwdice();
+    // The cover operation on number 1..9, whoever clicks; true when it was covered.
+    bool cover(int number);
     void setSingleDieTicked(bool ticked); // a change by the program runs the click handling
     bool sevenEightNineCovered() const;
     void playSound(std::string_view file);
@@ -103,7 +110,8 @@ private:
     void startThrow(int d1, int d2);
     void showResumedMatch();
     void singleDieChanged();
-    bool acceptsCover(int number);
+    bool acceptsCover(int number) const;
+    void forgetSecondDieOfASingleThrow();
     bool matchesThrow(int number) const;
     void scoreCover(int number);
     void finishCover();

@@ -3,10 +3,10 @@
 
 namespace nf {
 
-// Steps 1 to 7 of covering: the refusals. The dice rolling is a refusal of its own, so that
-// no number is taken on dice the player cannot see yet.
-bool Game::acceptsCover(int number) {
-    ThrowState& t = throw_;
+// Whether the rules take a click on the number now. The dice rolling is a refusal of its own,
+// so that no number is taken on dice the player cannot see yet.
+bool Game::acceptsCover(int number) const {
+    const ThrowState& t = throw_;
     if (Timer1.enabled() || rolling())
         return false;
     if (match_.Covered[static_cast<std::size_t>(number - 1)] == 1)
@@ -17,9 +17,13 @@ bool Game::acceptsCover(int number) {
         return false;
     if (number == t.Dice[0] + t.Dice[1] && t.CoveredThisThrow > 0)
         return false;
-    if (t.boxTicked)
-        t.Dice[1] = 0;
     return t.SumTaken != 1;
+}
+
+// With one die chosen only the first die's figure counts.
+void Game::forgetSecondDieOfASingleThrow() {
+    if (throw_.boxTicked)
+        throw_.Dice[1] = 0;
 }
 
 bool Game::matchesThrow(int number) const {
@@ -28,8 +32,13 @@ bool Game::matchesThrow(int number) const {
 }
 
 bool Game::clickNumber(int number) {
+    return personMayAct() && cover(number);
+}
+
+bool Game::cover(int number) {
     if (number < 1 || number > 9 || !acceptsCover(number))
         return false;
+    forgetSecondDieOfASingleThrow();
     const bool covers = matchesThrow(number);
     if (covers) {
         playSound(sounds::cover);
@@ -39,7 +48,7 @@ bool Game::clickNumber(int number) {
     return covers;
 }
 
-// Steps 10 to 13: the throw's bookkeeping, the points and the covered number.
+// The throw's bookkeeping, the points and the covered number.
 void Game::scoreCover(int number) {
     ThrowState& t = throw_;
     const bool isSum = number == t.Dice[0] + t.Dice[1];
@@ -59,7 +68,8 @@ void Game::scoreCover(int number) {
     display_.showCovered(number);
 }
 
-// Steps 14 and 15, which also follow a click that matched nothing.
+// What follows every accepted click, also one that matched nothing: the single-die offer, and
+// a cleared board once all nine are covered.
 void Game::finishCover() {
     offerSingleDie();
     int count = 0;

@@ -12,7 +12,7 @@ bool isFace(int value) {
 
 bool Game::throwDice(int d1, int d2) {
     const bool twoDice = throw_.DiceCount != 1;
-    if (!canThrow() || !isFace(d1) || (twoDice && !isFace(d2)))
+    if (!personMayAct() || !canThrow() || !isFace(d1) || (twoDice && !isFace(d2)))
         return false;
     startThrow(d1, d2);
     return true;

@@ -21,7 +21,7 @@ HeadlessGame::HeadlessGame(int players, std::uint64_t seed, const GameFactory& m
     match_.SoundOn = 1;
     match_.HideDesktop = 1;
     game_ = (makeGame ? makeGame : plainGame)(match_, shown_, scheduler_, random_, clock_);
-    game_->load();
+    game_->load(Opening::New);
     opened_ = game_->moment();
 }
 
@@ -35,9 +35,7 @@ void HeadlessGame::openAgain(std::uint64_t seed) {
 HeadlessGame::HeadlessGame(const MatchState& saved, std::uint64_t seed, Resumed)
     : match_(saved), clock_(scheduler_, kTenInTheMorning), random_(seed),
       game_(plainGame(match_, shown_, scheduler_, random_, clock_)) {
-    match_.RestartPrevious = 1;
-    game_->load();
-    match_.RestartPrevious = 0;
+    game_->load(Opening::Resume);
 }
 
 std::unique_ptr<HeadlessGame> HeadlessGame::resume(const MatchState& saved, std::uint64_t seed) {

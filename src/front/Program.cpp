@@ -66,8 +66,9 @@ void Program::closeRulesPage(int page) {
         pages_[static_cast<std::size_t>(page - 1)]->close();
 }
 
-BoardWindow* Program::openBoard(bool computer) {
-    BoardWindow* board = computer ? new ComputerBoardWindow(env_) : new BoardWindow(env_);
+BoardWindow* Program::openBoard(bool computer, Opening opening) {
+    BoardWindow* board =
+        computer ? new ComputerBoardWindow(env_, opening) : new BoardWindow(env_, opening);
     board_ = board;
     connect(board, &BoardWindow::exited, this, &Program::showTitle);
     board->show();

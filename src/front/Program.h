@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/Environment.h"
+#include "engine/Game.h"
 
 #include <QObject>
 #include <QPointer>
@@ -35,8 +36,8 @@ public:
     void showSetup();
     void showRulesPage(int page); // 1..3
     void closeRulesPage(int page);
-    // A board for a new or resumed match (as RestartPrevious says), shown.
-    BoardWindow* openBoard(bool computer);
+    // A board for a new or resumed match, shown.
+    BoardWindow* openBoard(bool computer, Opening opening);
     // "Exit" on the title screen: every window closes, nothing is saved, no sound.
     void quit();
 

@@ -73,7 +73,7 @@ void SetupScreen::clickPlayers(int index) {
         match.ComputerGame = 1;
         match.PlayerCount = 2;
     }
-    program_.openBoard(computer);
+    program_.openBoard(computer, Opening::New);
     program_.closeRulesPage(1);
     close();
     clickSound();

@@ -40,9 +40,10 @@ void TitleScreen::clickOk() {
 }
 
 void TitleScreen::clickRestart() {
-    restartPreviousGame(env(), {[this] { program_.showBackdrop(); },
-                                [this](bool computer) { return program_.openBoard(computer); },
-                                [this] { close(); }});
+    restartPreviousGame(
+        env(), {[this] { program_.showBackdrop(); },
+                [this](bool computer) { return program_.openBoard(computer, Opening::Resume); },
+                [this] { close(); }});
 }
 
 void TitleScreen::clickExit() {

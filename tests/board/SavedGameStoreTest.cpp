@@ -133,7 +133,7 @@ TEST(SavedGameStore, AGameFolderThatCannotBeWrittenKeepsTheMatchInTheStateFolder
     Environment env{e.match, services, e.scheduler, e.random, e.clock};
     e.match.PlayerCount = 2;
     e.match.SoundOn = 1;
-    auto* board = new BoardWindow(env);
+    auto* board = new BoardWindow(env, Opening::New);
     board->show();
     e.random.scriptDice(3, 4);
     test::TestEnvironment::click(board->window(), "Label2", 3);
@@ -143,8 +143,8 @@ TEST(SavedGameStore, AGameFolderThatCannotBeWrittenKeepsTheMatchInTheStateFolder
     EXPECT_FALSE(contents(places.userState).isEmpty());
 
     e.match = MatchState{};
-    BoardWindow* resumed =
-        restartPreviousGame(env, {nullptr, [&](bool) { return new BoardWindow(env); }, nullptr});
+    BoardWindow* resumed = restartPreviousGame(
+        env, {nullptr, [&](bool) { return new BoardWindow(env, Opening::Resume); }, nullptr});
     ASSERT_NE(resumed, nullptr);
     EXPECT_EQ(e.match.Scores[0], 7);
     delete resumed;
@@ -161,7 +161,7 @@ TEST(SavedGameStore, NoPlaceToSaveIsSaidOnceAndTheGameGoesOn) {
     Environment env{e.match, services, e.scheduler, e.random, e.clock};
     for (int exits = 0; exits < 2; ++exits) {
         e.match.PlayerCount = 3;
-        auto* board = new BoardWindow(env);
+        auto* board = new BoardWindow(env, Opening::New);
         board->show();
         bool exited = false;
         QObject::connect(board, &BoardWindow::exited, [&] { exited = true; });

@@ -153,13 +153,14 @@ TEST(RestartPrevious, OpensTheBoardThatWroteTheFileResumed) {
     }
     std::vector<bool> opened;
     bool backdrop = false;
-    BoardWindow* board = restartPreviousGame(h.env, {[&] { backdrop = true; },
-                                                     [&](bool computer) {
-                                                         opened.push_back(computer);
-                                                         EXPECT_EQ(h.match.RestartPrevious, 1);
-                                                         return new BoardWindow(h.env);
-                                                     },
-                                                     nullptr});
+    BoardWindow* board =
+        restartPreviousGame(h.env, {[&] { backdrop = true; },
+                                    [&](bool computer) {
+                                        opened.push_back(computer);
+                                        EXPECT_EQ(h.match.RestartPrevious, 1);
+                                        return new BoardWindow(h.env, Opening::Resume);
+                                    },
+                                    nullptr});
     ASSERT_NE(board, nullptr);
     EXPECT_EQ(opened, std::vector<bool>{true});
     EXPECT_TRUE(backdrop);

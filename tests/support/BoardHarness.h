@@ -108,14 +108,12 @@ struct BoardHarness : TestEnvironment {
     // The match in the shared state, continued as the title screen resumes it.
     template <class Board = BoardWindow>
     void openResumed() {
-        match.RestartPrevious = 1;
-        open<Board>();
-        match.RestartPrevious = 0;
+        open<Board>(Opening::Resume);
     }
 
     template <class Board = BoardWindow>
-    void open() {
-        board = new Board(env);
+    void open(Opening opening = Opening::New) {
+        board = new Board(env, opening);
         QObject::connect(board, &BoardWindow::exited, [this] { exited = true; });
         board->show();
     }

@@ -86,7 +86,7 @@ void windows(const QString& data) {
     nf::Environment env{match, services, time, random, clock};
     QElapsedTimer elapsed;
     elapsed.start();
-    auto* board = new nf::BoardWindow(env);
+    auto* board = new nf::BoardWindow(env, nf::Opening::New);
     board->show();
     nf::FormWindow& w = board->window();
     long clicks = 0;
@@ -112,7 +112,7 @@ void rolling(const QString& data) {
     nf::SeededRandom random(3);
     nf::SystemClock clock;
     nf::Environment env{match, services, scheduler, random, clock};
-    auto* board = new nf::BoardWindow(env);
+    auto* board = new nf::BoardWindow(env, nf::Opening::New);
     board->show();
     double cpu = 0, wall = 0;
     for (int throwNumber = 0; throwNumber < 3; ++throwNumber) {

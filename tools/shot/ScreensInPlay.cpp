@@ -72,7 +72,7 @@ std::vector<std::pair<QString, QImage>> renderScreensInPlay(const QString& dataF
         match.PlayerCount = computer ? 2 : 3;
         match.ComputerGame = computer ? 1 : 0;
         match.SoundOn = 1;
-        BoardWindow* board = program.openBoard(computer);
+        BoardWindow* board = program.openBoard(computer, Opening::New);
         playSome(*board, time);
         shots.push_back({board->window().name(), shot(&board->window())});
         board->discard();

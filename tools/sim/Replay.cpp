@@ -50,24 +50,7 @@ void throwDice(HeadlessGame& table, const std::vector<std::string>& words) {
         throw ScriptError{"throw takes one or two dice"};
     const int d1 = static_cast<int>(number(words[1], 1, 6, "a die"));
     const int d2 = words.size() == 3 ? static_cast<int>(number(words[2], 1, 6, "a die")) : 0;
-    const int diceCount = table.game().throwState().DiceCount == 1 ? 1 : 2;
-    if (diceCount == 2 && d2 == 0)
-        return;
-    const bool computersTurn =
-        dynamic_cast<ComputerGame*>(&table.game()) != nullptr && table.match().CurrentPlayer == 1;
-    if (computersTurn)
-        return; // the person's throw is refused while the computer has the dice
-    if (!table.game().throwDice(d1, d2))
-        return;
-    table.wait(kFirstDieSettles + (diceCount == 2 ? kSecondDieSettles : 0));
-}
-
-void cover(HeadlessGame& table, const std::string& word) {
-    const int n = static_cast<int>(number(word, 1, 9, "a number"));
-    if (auto* computer = dynamic_cast<ComputerGame*>(&table.game()))
-        computer->personClicksNumber(n - 1);
-    else
-        table.cover(n);
+    table.throwDice(d1, d2);
 }
 
 void run(const std::vector<std::string>& words, std::unique_ptr<HeadlessGame>& table,
@@ -84,7 +67,7 @@ void run(const std::vector<std::string>& words, std::unique_ptr<HeadlessGame>& t
     if (command == "throw")
         throwDice(*table, words);
     else if (command == "cover" && words.size() == 2)
-        cover(*table, words[1]);
+        table->cover(static_cast<int>(number(words[1], 1, 9, "a number")));
     else if (command == "single" && words.size() == 1)
         table->tickBox();
     else if (command == "wait" && words.size() == 2)
