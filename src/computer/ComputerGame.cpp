@@ -1,12 +1,14 @@
 #include "ComputerGame.h"
 
+#include "engine/Pauses.h"
+
 namespace nf {
 
 ComputerGame::ComputerGame(MatchState& match, GameDisplay& display, Scheduler& scheduler,
                            RandomSource& random, Clock& clock)
     : Game(match, display, scheduler, random, clock),
-      Timer6(scheduler, "Timer6", 500, [this] { scanStep(); }),
-      Timer4(scheduler, "Timer4", 1000, [this] { computerThrow(); }) {}
+      Timer6(scheduler, "Timer6", pauses::kComputerTries, [this] { scanStep(); }),
+      Timer4(scheduler, "Timer4", pauses::kComputerThrows, [this] { computerThrow(); }) {}
 
 bool ComputerGame::numberclick() {
     return cover(ClickedIndex + 1);

@@ -1,17 +1,18 @@
 #include "Game.h"
 
 #include "DiceDraw.h"
+#include "Pauses.h"
 
 namespace nf {
 
 Game::Game(MatchState& match, GameDisplay& display, Scheduler& scheduler, RandomSource& random,
            Clock& clock)
-    : Timer3(scheduler, "Timer3", 250, [this] { blink(); }),
-      Timer2(scheduler, "Timer2", 500, [this] { turnOver(); }),
-      Timer1(scheduler, "Timer1", 2000, [this] { startOfTurn(); }),
-      Timer5(scheduler, "Timer5", 1800, [this] { settle(); }),
-      Timer8(scheduler, "Timer8", 250, [this] { roll(); }), match_(match), display_(display),
-      random_(random), clock_(clock) {}
+    : Timer3(scheduler, "Timer3", pauses::kResultBlinks, [this] { blink(); }),
+      Timer2(scheduler, "Timer2", pauses::kTurnOverShown, [this] { turnOver(); }),
+      Timer1(scheduler, "Timer1", pauses::kNextTurnStarts, [this] { startOfTurn(); }),
+      Timer5(scheduler, "Timer5", pauses::kFirstDieSettles, [this] { settle(); }),
+      Timer8(scheduler, "Timer8", pauses::kRollingStarts, [this] { roll(); }), match_(match),
+      display_(display), random_(random), clock_(clock) {}
 
 namespace {
 // The board's timers in the window's order, of a game or of a game that may not change.

@@ -1,4 +1,5 @@
 #include "Game.h"
+#include "Pauses.h"
 #include "Sounds.h"
 
 namespace nf {
@@ -13,7 +14,7 @@ void Game::turnOver() {
 }
 
 void Game::startOfTurn() {
-    Timer1.setInterval(2000);
+    Timer1.setInterval(pauses::kNextTurnStarts);
     throw_.boxShown = false;
     display_.showSingleDieBox(false);
     setSingleDieTicked(false);
@@ -104,7 +105,7 @@ bool Game::clickNewGame() {
     end_.GameOver = 0;
     for (int p = 0; p < kPlayers; ++p)
         display_.showScore(p, 0);
-    Timer1.setInterval(1);
+    Timer1.setInterval(pauses::kNewMatchStarts);
     Timer1.setEnabled(true);
     playSound(sounds::click);
     return true;

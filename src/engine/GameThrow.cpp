@@ -1,6 +1,7 @@
 #include "DiceDraw.h"
 #include "Game.h"
 #include "NoMoveTest.h"
+#include "Pauses.h"
 #include "Sounds.h"
 
 namespace nf {
@@ -29,7 +30,7 @@ void Game::startThrow(int d1, int d2) {
     if (twoDice)
         t.Dice[1] = static_cast<i16>(d2);
     t.SettledDice = 0;
-    Timer5.setInterval(1800);
+    Timer5.setInterval(pauses::kFirstDieSettles);
     Timer5.setEnabled(true);
     Timer8.setEnabled(rollingShown_);
     t.throwEnabled = false;
@@ -40,7 +41,7 @@ void Game::startThrow(int d1, int d2) {
 // The dice not yet settled show random figures; the hidden second die of a single-die throw
 // rolls too, unseen.
 void Game::roll() {
-    Timer8.setInterval(5);
+    Timer8.setInterval(pauses::kRollingFrame);
     for (int die = throw_.SettledDice; die < 2; ++die)
         display_.showDie(die, drawFigure(random_));
     if (throw_.SettledDice >= throw_.DiceCount)
@@ -49,7 +50,7 @@ void Game::roll() {
 
 void Game::settle() {
     ThrowState& t = throw_;
-    Timer5.setInterval(250);
+    Timer5.setInterval(pauses::kNextDieSettles);
     if (t.SettledDice < 0 || t.SettledDice > 1) {
         Timer5.setEnabled(false);
         return;

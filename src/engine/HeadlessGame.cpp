@@ -1,12 +1,12 @@
 #include "HeadlessGame.h"
 
+#include "Pauses.h"
+
 #include <sstream>
 
 namespace nf {
 namespace {
 constexpr double kTenInTheMorning = 36000.0;
-constexpr int kFirstDieSettles = 1800;
-constexpr int kSecondDieSettles = 250;
 } // namespace
 
 std::unique_ptr<Game> HeadlessGame::plainGame(MatchState& match, GameDisplay& display,
@@ -43,7 +43,7 @@ std::unique_ptr<HeadlessGame> HeadlessGame::resume(const MatchState& saved, std:
 }
 
 void HeadlessGame::settleThrow(int diceCount) {
-    wait(kFirstDieSettles + (diceCount == 1 ? 0 : kSecondDieSettles));
+    wait(diceCount == 1 ? pauses::kFirstDieSettles : pauses::kThrowSettles);
 }
 
 bool HeadlessGame::throwDice(int d1, int d2) {

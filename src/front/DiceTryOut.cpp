@@ -1,6 +1,7 @@
 #include "DiceTryOut.h"
 
 #include "engine/DiceDraw.h"
+#include "engine/Pauses.h"
 #include "engine/Sounds.h"
 
 namespace nf {
@@ -10,9 +11,9 @@ constexpr int kDice = 4;
 
 DiceTryOut::DiceTryOut(const MatchState& match, Scheduler& scheduler, RandomSource& random,
                        Clock& clock, Display display)
-    : Timer5(scheduler, "Timer5", 1000, [this] { settle(); }),
-      Timer8(scheduler, "Timer8", 250, [this] { roll(); }), match_(match), random_(random),
-      clock_(clock), display_(std::move(display)) {}
+    : Timer5(scheduler, "Timer5", pauses::kTryOutSettlesAsDesigned, [this] { settle(); }),
+      Timer8(scheduler, "Timer8", pauses::kRollingStarts, [this] { roll(); }), match_(match),
+      random_(random), clock_(clock), display_(std::move(display)) {}
 
 void DiceTryOut::throwDice() {
     for (int die = 0; die < kDice; ++die)
@@ -25,8 +26,8 @@ void DiceTryOut::throwDice() {
             face = 1;
     }
     const bool sound = match_.soundOn();
-    Timer5.setInterval(sound ? 1500 : 300);
-    Timer8.setInterval(sound ? 1200 : 100);
+    Timer5.setInterval(sound ? pauses::kTryOutSettlesWithSound : pauses::kTryOutSettlesSilently);
+    Timer8.setInterval(sound ? pauses::kTryOutRollsWithSound : pauses::kTryOutRollsSilently);
     SettledDice = 0;
     Timer5.setEnabled(true);
     Timer8.setEnabled(true);
@@ -35,7 +36,7 @@ void DiceTryOut::throwDice() {
 }
 
 void DiceTryOut::roll() {
-    Timer8.setInterval(5);
+    Timer8.setInterval(pauses::kRollingFrame);
     for (int die = SettledDice; die < kDice; ++die) {
         display_.enableDie(die);
         display_.showFace(die, drawFigure(random_));
@@ -45,7 +46,7 @@ void DiceTryOut::roll() {
 }
 
 void DiceTryOut::settle() {
-    Timer5.setInterval(250);
+    Timer5.setInterval(pauses::kTryOutNextDieSettles);
     if (SettledDice < kDice) {
         display_.enableDie(SettledDice);
         display_.showFace(SettledDice, TryDice[static_cast<std::size_t>(SettledDice)]);

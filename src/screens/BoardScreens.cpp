@@ -1,4 +1,5 @@
 #include "Screens.h"
+#include "engine/Pauses.h"
 
 namespace nf {
 namespace {
@@ -7,17 +8,17 @@ std::vector<ControlSpec> boardControls() {
     using namespace colours;
     const FontSpec buttonFont = tahoma(15.75, true);
     return {
-        timer("Timer3", 250),
-        timer("Timer2", 500),
+        timer("Timer3", pauses::kResultBlinks),
+        timer("Timer2", pauses::kTurnOverShown),
         checkBox("Check1", "Throw Just One Die")
             .withFont(arial(15.75))
             .foreColour(black)
             .backColour(lightGrey)
             .at(240, 2160, 3375, 495)
             .hiddenAtFirst(),
-        timer("Timer1", 2000),
-        timer("Timer5", 1800),
-        timer("Timer8", 250),
+        timer("Timer1", pauses::kNextTurnStarts),
+        timer("Timer5", pauses::kFirstDieSettles),
+        timer("Timer8", pauses::kRollingStarts),
         label("Label6", "ROUND 1 OF 5")
             .textStyle()
             .withFont(arial(24))
@@ -127,7 +128,8 @@ WindowSpec ninefoldSpec() {
 
 WindowSpec ninefoldcompSpec() {
     WindowSpec w = boardFrame("ninefoldcomp");
-    w.controls = {timer("Timer6", 500), timer("Timer4", 1000)};
+    w.controls = {timer("Timer6", pauses::kComputerTries),
+                  timer("Timer4", pauses::kComputerThrows)};
     std::vector<ControlSpec> board = boardControls();
     replaceGeometry(board, "Label5", 0, 9960, 600, 1335, 675, false);
     replaceGeometry(board, "Label5", 1, 9960, 1560, 1335, 675, false);

@@ -1,4 +1,5 @@
 #include "Screens.h"
+#include "engine/Pauses.h"
 
 namespace nf {
 namespace {
@@ -104,8 +105,8 @@ WindowSpec doreroduzadSpec() {
 WindowSpec doreroduzad2Spec() {
     WindowSpec w = rulesPage("Doreroduzad2");
     w.controls = {
-        timer("Timer5", 1000),
-        timer("Timer8", 250),
+        timer("Timer5", pauses::kTryOutSettlesAsDesigned),
+        timer("Timer8", pauses::kRollingStarts),
         image("Image1").at(2940, 5040, 6000, 1500).showing("images\\board.jpg"),
         text(3, "Note that the player must use the scores on both dice. This restricts the "
                 "options if a double is thrown. For example, if a player throws two 4s, then "

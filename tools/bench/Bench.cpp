@@ -4,6 +4,7 @@
 //   ninefold-bench rolling   CPU time per second while the dice roll on real timers
 #include "board/BoardWindow.h"
 #include "engine/HeadlessGame.h"
+#include "engine/Pauses.h"
 #include "engine/VirtualScheduler.h"
 #include "platform/FormWindow.h"
 #include "platform/LabelControl.h"
@@ -51,7 +52,7 @@ void engine() {
         for (int n = 9; n >= 1; --n)
             table.cover(n);
         if (!table.game().canThrow())
-            table.wait(2500);
+            table.wait(nf::pauses::kHandOver);
     }
     const double cpu = watch.cpu(), wall = watch.wall();
     std::printf("engine: %.0f throws per CPU-second, %.0f per second of wall time (given dice, "
@@ -92,10 +93,10 @@ void windows(const QString& data) {
     long clicks = 0;
     while (board->game().endState().GameOver == 0) {
         QTest::mouseClick(w.widget("Label2", 3), Qt::LeftButton, {}, QPoint(5, 5));
-        time.advance(2050);
+        time.advance(nf::pauses::kThrowSettles);
         for (int i = 8; i >= 0; --i, ++clicks)
             QTest::mouseClick(w.widget("Label3", i), Qt::LeftButton, {}, QPoint(5, 5));
-        time.advance(board->game().handOverPending() ? 2500 : 0);
+        time.advance(board->game().handOverPending() ? nf::pauses::kHandOver : 0);
     }
     std::printf("windows: a four-player match through the board window took %lld ms "
                 "(%ld clicks, virtual time)\n",

@@ -1,6 +1,7 @@
 #include "ScreensInPlay.h"
 
 #include "board/BoardWindow.h"
+#include "engine/Pauses.h"
 #include "engine/VirtualScheduler.h"
 #include "front/Program.h"
 #include "platform/FormWindow.h"
@@ -29,14 +30,14 @@ QImage shot(QWidget* window) {
 void playSome(BoardWindow& board, VirtualScheduler& time) {
     Game& game = board.game();
     game.throwDice(3, 4);
-    time.advance(2050);
+    time.advance(pauses::kThrowSettles);
     game.clickNumber(7);
     game.throwDice(1, 5);
-    time.advance(2050);
+    time.advance(pauses::kThrowSettles);
     game.clickNumber(1);
     game.clickNumber(5);
     game.throwDice(2, 6);
-    time.advance(2050);
+    time.advance(pauses::kThrowSettles);
 }
 
 } // namespace

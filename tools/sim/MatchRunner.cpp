@@ -1,13 +1,12 @@
 #include "MatchRunner.h"
 
+#include "engine/Pauses.h"
+
 #include <cmath>
 #include <iomanip>
 
 namespace nf::sim {
 namespace {
-
-constexpr int kHandOver = 2500; // turn over, then the next turn's start
-constexpr int kClearing = 2000;
 
 // Plays one match to its result on a board opened afresh; the figures of each seat are added
 // up.
@@ -25,13 +24,13 @@ void playMatch(HeadlessGame& table, int players, std::uint64_t seed,
         table.throwRandom();
         ++seats[seat].throws;
         if (game.throwState().TurnOver == 1) {
-            table.wait(kHandOver);
+            table.wait(pauses::kHandOver);
             continue;
         }
         playThrow(table, strategies[seat], choices);
         if (game.handOverPending()) {
             ++seats[seat].clears;
-            table.wait(kClearing);
+            table.wait(pauses::kNextTurnStarts);
         }
     }
     const EndState& end = game.endState();

@@ -11,9 +11,6 @@
 namespace nf::sim {
 namespace {
 
-constexpr int kFirstDieSettles = 1800;
-constexpr int kSecondDieSettles = 250;
-
 struct ScriptError {
     std::string message;
 };
