@@ -1,3 +1,4 @@
+#include "engine/Pauses.h"
 #include "support/BoardHarness.h"
 
 #include <gtest/gtest.h>
@@ -84,7 +85,7 @@ TEST(BoardMatch, HandOverRecoloursTheBoardForTheNextPlayer) {
     EXPECT_FALSE(h.window().control<ImageControl>("Image1", 4)->picture().isNull());
     EXPECT_EQ(h.label("Label3", 4)->backColour(), QColor(128, 64, 0));
     h.throwDice(5, 5);
-    h.wait(2500);
+    h.wait(pauses::kHandOver);
     EXPECT_EQ(h.text("Label1"), "MAGENTA TO PLAY");
     EXPECT_EQ(h.label("Label1")->foreColour(), kMagenta);
     for (int die = 0; die < 2; ++die) {
@@ -142,7 +143,7 @@ TEST(BoardMatch, TheCloseBoxActsAsExit) {
     h.throwDice(6, 6);
     EXPECT_FALSE(h.window().close()) << "refused during the hand-over, as Exit is";
     EXPECT_FALSE(h.exited);
-    h.wait(2500);
+    h.wait(pauses::kHandOver);
     EXPECT_TRUE(h.window().close());
     EXPECT_TRUE(h.exited);
     EXPECT_FALSE(h.savedGame().isEmpty());

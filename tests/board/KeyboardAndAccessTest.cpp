@@ -1,4 +1,5 @@
 #include "computer/ComputerBoardWindow.h"
+#include "engine/Pauses.h"
 #include "front/Program.h"
 #include "support/BoardHarness.h"
 #include "support/ProgramHarness.h"
@@ -20,23 +21,23 @@ TEST(Keyboard, ATurnPlayedWithKeysAndKeysIgnoredDuringTheHandOver) {
     h.openNew(2);
     h.random.scriptDice(3, 4);
     press(h.window(), Qt::Key_Space);
-    h.wait(2050);
+    h.wait(pauses::kThrowSettles);
     press(h.window(), Qt::Key_7);
     EXPECT_EQ(h.text("Label5", 0), "7");
     h.random.scriptDice(6, 6);
     press(h.window(), Qt::Key_Return);
-    h.wait(2050);
+    h.wait(pauses::kThrowSettles);
     const QString before = h.text("Label4", 0) + h.text("Label4", 1);
     for (Qt::Key key : {Qt::Key_Space, Qt::Key_Enter, Qt::Key_1, Qt::Key_Escape})
         press(h.window(), key);
-    h.wait(2500);
+    h.wait(pauses::kHandOver);
     EXPECT_EQ(h.text("Label1"), "MAGENTA TO PLAY");
     EXPECT_EQ(before, "66");
     EXPECT_EQ(h.text("Label5", 0), "7");
     EXPECT_FALSE(h.exited) << "no key leaves the board";
     h.random.scriptDice(1, 2);
     press(h.window(), Qt::Key_Space);
-    h.wait(2050);
+    h.wait(pauses::kThrowSettles);
     EXPECT_EQ(h.text("Label4", 1), "2");
 }
 
@@ -48,7 +49,7 @@ TEST(Keyboard, KeysAreIgnoredDuringTheComputersTurn) {
     h.random.scriptScanOrder(1);
     press(h.window(), Qt::Key_Space);
     EXPECT_TRUE(h.text("Label4", 0).isEmpty()) << "the person cannot throw for the computer";
-    h.wait(1000 + 2050);
+    h.wait(pauses::kComputerThrows + pauses::kThrowSettles);
     press(h.window(), Qt::Key_2);
     EXPECT_EQ(h.match.Covered[1], 0);
 }

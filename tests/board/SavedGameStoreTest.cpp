@@ -1,5 +1,6 @@
 #include "board/RestartPrevious.h"
 #include "board/SavedGame.h"
+#include "engine/Pauses.h"
 #include "support/BoardHarness.h"
 
 #include <QSaveFile>
@@ -137,7 +138,7 @@ TEST(SavedGameStore, AGameFolderThatCannotBeWrittenKeepsTheMatchInTheStateFolder
     board->show();
     e.random.scriptDice(3, 4);
     test::TestEnvironment::click(board->window(), "Label2", 3);
-    e.wait(2050);
+    e.wait(pauses::kThrowSettles);
     test::TestEnvironment::click(board->window(), "Label3", 6);
     test::TestEnvironment::click(board->window(), "Label2", 2);
     EXPECT_FALSE(contents(places.userState).isEmpty());

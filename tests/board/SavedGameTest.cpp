@@ -1,6 +1,7 @@
 #include "board/SavedGame.h"
 
 #include "board/RestartPrevious.h"
+#include "engine/Pauses.h"
 #include "support/BoardHarness.h"
 
 #include <gtest/gtest.h>
@@ -57,7 +58,7 @@ TEST(SavedGame, AResumedMatchShowsAsItWasLeftAndScoresOnFromThere) {
     h.clickNumber(3);
     EXPECT_EQ(h.text("Label5", 1), "30");
     h.throwDice(6, 6);
-    h.wait(2500);
+    h.wait(pauses::kHandOver);
     h.throwDice(2, 6);
     h.clickNumber(8);
     EXPECT_EQ(h.text("Label5", 2), "25") << "Yellow's points are added to the saved 17";
@@ -129,7 +130,7 @@ TEST(SavedGame, ExitAfterTheEndOfAMatchLeavesTheFileAsItWas) {
     h.match.RoundNumber = 5;
     h.openResumed();
     h.throwDice(6, 6);
-    h.wait(2500);
+    h.wait(pauses::kHandOver);
     ASSERT_EQ(h.text("Label6"), "END OF GAME");
     h.click("Label2", 2);
     EXPECT_TRUE(h.exited);

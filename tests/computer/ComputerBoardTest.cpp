@@ -1,4 +1,5 @@
 #include "computer/ComputerBoardWindow.h"
+#include "engine/Pauses.h"
 #include "support/BoardHarness.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +31,7 @@ void openForComputer(BoardHarness& h, const std::vector<int>& covered) {
 Covers watchThrowAndScan(BoardHarness& h, int d1, int d2, int order) {
     h.random.scriptDice(d1, d2);
     h.random.scriptScanOrder(order);
-    h.wait(1000 + (d2 > 0 ? 2050 : 1800));
+    h.wait(pauses::kComputerThrows + (d2 > 0 ? pauses::kThrowSettles : pauses::kFirstDieSettles));
     Covers covers;
     for (int attempt = 1; attempt <= 9; ++attempt) {
         const std::set<int> before = coveredNow(h.match);
@@ -73,7 +74,7 @@ TEST(ComputerScan, NineOnTopOfSevenAndEightSwitchesToOneDieUnseen) {
     bool seen = false;
     h.random.scriptDice(4, 5);
     h.random.scriptScanOrder(1);
-    for (int ms = 0; ms < 1000 + 2050 + 500 * 9; ms += 5) {
+    for (int ms = 0; ms < pauses::kComputerThrows + pauses::kThrowSettles + 500 * 9; ms += 5) {
         h.wait(5);
         seen = seen || box->isVisible();
     }
@@ -92,7 +93,7 @@ TEST(ComputerTurn, ThrowsAfterASecondAndScansEveryHalfSecond) {
     h.open<ComputerBoardWindow>();
     EXPECT_EQ(h.text("Label1"), "RED TO PLAY");
     h.throwDice(6, 6);
-    h.wait(2500);
+    h.wait(pauses::kHandOver);
     ASSERT_EQ(h.text("Label1"), "MAGENTA TO PLAY");
     h.click("Label2", 3); // the person's throw is refused on the computer's turn
     h.wait(999);
@@ -102,7 +103,7 @@ TEST(ComputerTurn, ThrowsAfterASecondAndScansEveryHalfSecond) {
     h.random.scriptScanOrder(2);
     h.wait(1);
     EXPECT_EQ(h.sound.played.last(), "cupdice.wav");
-    h.wait(2050);
+    h.wait(pauses::kThrowSettles);
     EXPECT_EQ(h.text("Label4", 1), "3");
     h.clickNumber(5);
     EXPECT_TRUE(coveredNow(h.match).empty()) << "the person cannot cover for the computer";
@@ -127,7 +128,7 @@ TEST(ComputerTurn, AThrowWithoutAMoveEndsTheTurnWhicheverTickComesFirst) {
         openForComputer(h, {});
         h.random.scriptDice(5, 5);
         h.random.scriptScanOrder(1);
-        h.wait(1000 + 2050 + 499);
+        h.wait(pauses::kComputerThrows + pauses::kThrowSettles + 499);
         EXPECT_EQ(h.text("Label1"), "MAGENTA TO PLAY");
         h.wait(1);
         EXPECT_EQ(h.text("Label1"), "TURN OVER");
@@ -146,7 +147,7 @@ TEST(ComputerTurn, NewGameDuringTheScanGivesRedANewMatchAndNoComputerThrow) {
     h.match.Scores = {20, 30, 0, 0};
     h.random.scriptDice(3, 4);
     h.random.scriptScanOrder(2);
-    h.wait(1000 + 2050 + 1600); // three tries made
+    h.wait(pauses::kComputerThrows + pauses::kThrowSettles + 1600); // three tries made
     ASSERT_EQ(coveredNow(h.match), (std::set<int>{3}));
     h.click("Label2", 4);
     h.wait(1);
@@ -166,7 +167,8 @@ void computersTurn(BoardHarness& h) {
     h.random.scriptScanOrder(1);
     h.random.scriptDice(6, 6);
     h.random.scriptScanOrder(1);
-    h.wait(1000 + 2050 + 4500 + 1000 + 2050 + 500 + 2000);
+    h.wait(pauses::kComputerThrows + pauses::kThrowSettles + 4500 + pauses::kComputerThrows +
+           pauses::kThrowSettles + 500 + 2000);
 }
 
 TEST(ComputerTurn, ClearingTheBoardAtTheLastTryLeadsToOneThrowOnTheClearedBoard) {
@@ -181,7 +183,7 @@ TEST(ComputerTurn, ClearingTheBoardAtTheLastTryLeadsToOneThrowOnTheClearedBoard)
     EXPECT_EQ(h.text("Label1"), "MAGENTA TO PLAY");
     h.wait(1);
     EXPECT_EQ(throws(), before + 1) << "1000 ms after the new start";
-    h.wait(2050);
+    h.wait(pauses::kThrowSettles);
     EXPECT_EQ(h.text("Label4", 0), "1");
     EXPECT_EQ(h.text("Label4", 1), "2");
 }
@@ -199,7 +201,7 @@ TEST(ComputerTurn, AWholeMatchAgainstTheComputer) {
         h.throwDice(6, 3);
         h.clickNumber(9);
         h.throwDice(6, 6);
-        h.wait(2500);
+        h.wait(pauses::kHandOver);
         computersTurn(h);
     }
     EXPECT_EQ(h.text("Label5", 0), "45");
@@ -246,7 +248,7 @@ TEST(ComputerTurn, ClearingTheBoardAtAnyTryGivesExactlyOneThrowOnTheClearedBoard
         h.random.scriptScanOrder(order);
         h.random.scriptDice(6, 6); // on the cleared board: no move, the dice pass to Red
         h.random.scriptScanOrder(1);
-        h.wait(1000 + 2050 + 500 * attempt);
+        h.wait(pauses::kComputerThrows + pauses::kThrowSettles + 500 * attempt);
         ASSERT_EQ(coveredNow(h.match).size(), 9u);
         auto throws = [&] { return h.sound.played.count("cupdice.wav"); };
         const int before = throws();

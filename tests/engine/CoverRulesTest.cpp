@@ -1,4 +1,5 @@
 #include "Tables.h"
+#include "engine/Pauses.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -95,7 +96,7 @@ TEST(CoverRules, UnrelatedClickOffersTheBoxBetweenThrowsAndTheChoiceStaysForTheT
     ASSERT_TRUE(table->throwDice(4));
     EXPECT_EQ(t.TurnOver, 1) << "a single die on a covered number ends the turn";
 
-    table->wait(2500);
+    table->wait(pauses::kHandOver);
     EXPECT_EQ(t.DiceCount, 2) << "the next turn throws two dice again";
     EXPECT_FALSE(table->shown().boxTicked);
     EXPECT_TRUE(table->shown().secondDieVisible);

@@ -1,4 +1,5 @@
 #include "Tables.h"
+#include "engine/Pauses.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -73,7 +74,7 @@ TEST(HostileState, PlayerCountsThatCannotDivideStillPassTheDice) {
         MatchState saved = test::savedMatch({}, players, kMax);
         auto table = HeadlessGame::resume(saved);
         table->throwDice(6, 6);
-        table->wait(2500);
+        table->wait(pauses::kHandOver);
         const int magnitude = players == 0 ? 1 : std::abs(static_cast<int>(players));
         EXPECT_GE(table->match().CurrentPlayer, 0);
         EXPECT_LT(table->match().CurrentPlayer, magnitude);
@@ -96,7 +97,7 @@ TEST(HostileState, RoundsOutOfRangeEndOrRunWithoutWrapping) {
     auto table = HeadlessGame::resume(late);
     EXPECT_EQ(table->shown().round, "ROUND 32767 OF 5");
     table->throwDice(6, 6);
-    table->wait(2500);
+    table->wait(pauses::kHandOver);
     EXPECT_EQ(table->game().endState().GameOver, 1) << "a round beyond the fifth ends the match";
 
     MatchState early = test::savedMatch({1, 2, 3, 4, 5, 6, 7, 8}, 2, 0, kMin); // Red clears

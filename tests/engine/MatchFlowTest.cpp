@@ -1,4 +1,5 @@
 #include "Tables.h"
+#include "engine/Pauses.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -21,7 +22,7 @@ void playScriptedTurn(HeadlessGame& table) {
     ASSERT_TRUE(table.cover(m.number));
     ASSERT_TRUE(table.throwDice(6, 6));
     ASSERT_EQ(table.game().throwState().TurnOver, 1);
-    table.wait(2500);
+    table.wait(pauses::kHandOver);
 }
 
 class WholeMatch : public ::testing::TestWithParam<int> {};
@@ -98,7 +99,7 @@ TEST(MatchFlow, ResultsAfterTheFifthRound) {
             saved.Scores[i] = static_cast<i16>(c.totals[i]);
         auto table = HeadlessGame::resume(saved);
         table->throwDice(5, 5);
-        table->wait(2500);
+        table->wait(pauses::kHandOver);
         EXPECT_EQ(table->game().endState().GameOver, 1);
         EXPECT_EQ(table->shown().message, c.message);
         EXPECT_EQ(table->shown().round, "END OF GAME");
@@ -148,7 +149,7 @@ TEST(MatchFlow, ABoardOpenedAgainPlaysAsABoardMadeAfresh) {
         std::vector<std::string> lines;
         for (int step = 0; step < 60; ++step) {
             if (!table.throwRandom())
-                table.wait(2500);
+                table.wait(pauses::kHandOver);
             for (int n = 9; n >= 1; --n)
                 table.cover(n);
             lines.push_back(table.stateLine());

@@ -1,4 +1,5 @@
 #include "computer/ComputerBoardWindow.h"
+#include "engine/Pauses.h"
 #include "support/ProgramHarness.h"
 
 #include <QGuiApplication>
@@ -17,11 +18,11 @@ void playToTheEnd(ProgramHarness& p) {
             p.random.afterReseeds.clear();
             p.random.scriptDice(6, 6);
             p.random.scriptScanOrder(1);
-            p.wait(1000 + 2050 + 500 + 2000);
+            p.wait(pauses::kComputerThrows + pauses::kThrowSettles + 500 + 2000);
             continue;
         }
         p.throwDice(6, 6);
-        p.wait(2500);
+        p.wait(pauses::kHandOver);
     }
     ASSERT_EQ(p.boardText("Label6"), "END OF GAME");
 }
@@ -53,11 +54,11 @@ TEST(Program, FromTheTitleThroughSavedMatchesToAGameAgainstTheComputer) {
     p.throwDice(3, 4);
     p.onBoard("Label3", 6); // 7
     p.throwDice(6, 6);
-    p.wait(2500);
+    p.wait(pauses::kHandOver);
     p.throwDice(2, 2);
     p.onBoard("Label3", 3); // 4
     p.throwDice(6, 6);
-    p.wait(2500);
+    p.wait(pauses::kHandOver);
     p.throwDice(1, 2);
     p.onBoard("Label3", 2); // Yellow covers 3, mid-turn
     p.match.SoundOn = 0;    // the title screen will set it again
@@ -131,7 +132,7 @@ TEST(Program, WithoutSoundTheGameIsSilentButTheSoundBoxStillClicks) {
     p.throwDice(1, 2);
     p.onBoard("Label3", 2);
     p.throwDice(6, 6);
-    p.wait(2500);
+    p.wait(pauses::kHandOver);
     EXPECT_EQ(p.sound.played, QStringList{"click.wav"});
 }
 

@@ -3,6 +3,7 @@
 #include "QtPrinters.h"
 #include "ScriptedRandom.h"
 #include "board/BoardWindow.h"
+#include "engine/Pauses.h"
 #include "engine/VirtualScheduler.h"
 #include "platform/FormWindow.h"
 #include "platform/ImageControl.h"
@@ -134,7 +135,7 @@ struct BoardHarness : TestEnvironment {
         random.afterReseeds.clear();
         random.scriptDice(d1, d2);
         click("Label2", 3);
-        wait(d2 > 0 ? 2050 : 1800);
+        wait(d2 > 0 ? pauses::kThrowSettles : pauses::kFirstDieSettles);
     }
 };
 

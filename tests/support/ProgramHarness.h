@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BoardHarness.h"
+#include "engine/Pauses.h"
 #include "front/Program.h"
 
 namespace nf::test {
@@ -35,7 +36,7 @@ struct ProgramHarness : TestEnvironment {
         random.afterReseeds.clear();
         random.scriptDice(d1, d2);
         onBoard("Label2", 3);
-        wait(2050);
+        wait(pauses::kThrowSettles);
     }
 };
 
