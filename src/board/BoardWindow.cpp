@@ -1,5 +1,6 @@
 #include "BoardWindow.h"
 
+#include "BoardControls.h"
 #include "SavedGame.h"
 #include "platform/CheckBoxControl.h"
 #include "platform/FitForm.h"
@@ -14,8 +15,6 @@
 namespace nf {
 namespace {
 
-constexpr int kNumbers = 9;
-constexpr int kTileGapTwips = 120;
 const char* const kSpotFiles[] = {"Images\\redspot.jpg", "Images\\magentaspot.jpg",
                                   "Images\\yellowspot.jpg", "Images\\greenspot.jpg"};
 
@@ -36,27 +35,25 @@ BoardWindow::BoardWindow(Environment& env, Opening opening)
                   opening) {}
 
 BoardWindow::BoardWindow(Environment& env, const Design& design, Opening opening)
-    : env_(env), design_(design.window), totalsOfThePlayers_(design.totalsOfThePlayers),
+    : env_(env), totalsOfThePlayers_(design.totalsOfThePlayers),
       window_(buildWindow(design.window, env.services.folder())), game_(design.makeGame(*this)) {
-    connectHandlers();
+    // The board's keys reach the window: 1 to 9 for the numbers, Space or Enter to throw.
+    window_->setKeyboardButtons(false);
+    ui_ = completeBoard(*window_, design.window,
+                        {[this] { clickButton([this] { game_->clickThrowDice(); }); },
+                         [this] { clickButton([this] { game_->clickNewGame(); }); },
+                         [this] { clickButton([this] { exitBoard(); }); },
+                         [this] { clickSingleDieBox(); },
+                         [this](int number) { game_->clickNumber(number); }});
+    connectWindow();
     load(opening);
 }
 
 BoardWindow::~BoardWindow() = default;
 
-LabelControl* BoardWindow::label(const char* name, int index) const {
-    return window_->control<LabelControl>(QLatin1String(name), index);
-}
-
-void BoardWindow::connectHandlers() {
-    // The board's keys: 1 to 9 for the numbers, Space or Enter for "Throw Dice".
-    window_->setKeyboardButtons(false);
+void BoardWindow::connectWindow() {
     window_->onKey([this](int key) { return pressKey(key); });
-    window_->widget("Check1")->setFocusPolicy(Qt::TabFocus); // a click leaves Space to the throw
-    window_->onClick("Label2", [this](int index) { clickButton(index); });
-    window_->onClick("Label3", [this](int index) { clickNumber(index); });
-    window_->onClick("Image1", [this](int index) { clickNumber(index); });
-    window_->onClick("Check1", [this](int) { clickSingleDieBox(); });
+    ui_.singleDie->setFocusPolicy(Qt::TabFocus); // a click leaves Space to the throw
     window_->onCloseRequest([this] {
         if (game_->handOverPending())
             return false;
@@ -67,15 +64,13 @@ void BoardWindow::connectHandlers() {
 
 void BoardWindow::load(Opening opening) {
     fitform(window_.get());
-    auto* box = window_->control<CheckBoxControl>("Check1");
-    box->setColours(box->foreColour(), window_->background());
-    createNumbers();
-    window_->widget("Shape1")->lower();
+    ui_.singleDie->setColours(ui_.singleDie->foreColour(), window_->background());
+    ui_.frame->lower();
     showPlayersScoreLabels();
     nameForScreenReaders();
     game_->load(opening);
-    box->setColours(label("Label1")->foreColour(), window_->background());
-    label("Label6")->setForeColour(label("Label1")->foreColour());
+    ui_.singleDie->setColours(ui_.message->foreColour(), window_->background());
+    ui_.round->setForeColour(ui_.message->foreColour());
 }
 
 void BoardWindow::show() {
@@ -83,37 +78,22 @@ void BoardWindow::show() {
     fitform(window_.get()); // again, now that the window manager has framed the window
 }
 
-// The tiles and spots of 2 to 9 are copies of those of 1, in one row 120 twips apart.
-void BoardWindow::createNumbers() {
-    const ControlSpec& tile = *design_.find("Label3", 0);
-    const ControlSpec& spot = *design_.find("Image1", 0);
-    for (int i = 1; i < kNumbers; ++i) {
-        const int left = tile.left + i * (tile.width + kTileGapTwips);
-        ControlSpec t = tile, s = spot;
-        t.index = s.index = i;
-        t.caption = std::to_string(i + 1);
-        t.left = s.left = left;
-        loadControl(*window_, t)->show();
-        loadControl(*window_, s)->show();
-    }
-}
-
 // The one-player board keeps Red's and Magenta's, as designed, whatever a saved game says.
 void BoardWindow::showPlayersScoreLabels() {
     const int players = env_.match.PlayerCount;
     if (!totalsOfThePlayers_ || players < 2 || players > 4)
         return;
-    for (int i = 0; i < 4; ++i)
-        label("Label5", i)->setVisible(i < players);
+    for (std::size_t i = 0; i < ui_.totals.size(); ++i)
+        ui_.totals[i]->setVisible(static_cast<int>(i) < players);
 }
 
 bool BoardWindow::pressKey(int key) {
     if (key >= Qt::Key_1 && key <= Qt::Key_9) {
-        clickNumber(key - Qt::Key_1);
+        game_->clickNumber(key - Qt::Key_1 + 1);
         return true;
     }
     if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-        clickButton(3);
+        clickButton([this] { game_->clickThrowDice(); });
         return true;
     }
     return false;
@@ -123,36 +103,26 @@ bool BoardWindow::pressKey(int key) {
 void BoardWindow::nameForScreenReaders() {
     static const char* const totals[] = {"Red's total", "Magenta's total", "Yellow's total",
                                          "Green's total"};
-    label("Label1")->setAccessibleName(QStringLiteral("Message"));
-    label("Label4", 0)->setAccessibleName(QStringLiteral("First die"));
-    label("Label4", 1)->setAccessibleName(QStringLiteral("Second die"));
-    label("Label6")->setAccessibleName(QStringLiteral("Round"));
-    for (int i = 0; i < 4; ++i)
-        label("Label5", i)->setAccessibleName(QString::fromLatin1(totals[i]));
-    for (int i = 0; i < kNumbers; ++i)
-        label("Label3", i)->setAccessibleName(QStringLiteral("Number %1").arg(i + 1));
+    ui_.message->setAccessibleName(QStringLiteral("Message"));
+    ui_.dice[0]->setAccessibleName(QStringLiteral("First die"));
+    ui_.dice[1]->setAccessibleName(QStringLiteral("Second die"));
+    ui_.round->setAccessibleName(QStringLiteral("Round"));
+    for (std::size_t i = 0; i < ui_.totals.size(); ++i)
+        ui_.totals[i]->setAccessibleName(QString::fromLatin1(totals[i]));
+    for (std::size_t i = 0; i < ui_.numbers.size(); ++i)
+        ui_.numbers[i]->setAccessibleName(QStringLiteral("Number %1").arg(i + 1));
 }
 
-void BoardWindow::clickButton(int index) {
-    if (game_->handOverPending())
-        return;
-    if (index == 2)
-        exitBoard();
-    else if (index == 3)
-        game_->clickThrowDice();
-    else if (index == 4)
-        game_->clickNewGame();
-}
-
-void BoardWindow::clickNumber(int index) {
-    game_->clickNumber(index + 1);
+// The buttons take no clicks while a hand-over runs.
+void BoardWindow::clickButton(const std::function<void()>& action) {
+    if (!game_->handOverPending())
+        action();
 }
 
 void BoardWindow::clickSingleDieBox() {
-    auto* box = window_->control<CheckBoxControl>("Check1");
     if (!game_->clickSingleDieBox()) {
-        const QSignalBlocker quiet(box);
-        box->setChecked(game_->throwState().boxTicked);
+        const QSignalBlocker quiet(ui_.singleDie);
+        ui_.singleDie->setChecked(game_->throwState().boxTicked);
     }
 }
 
@@ -184,8 +154,8 @@ void BoardWindow::leave() {
 
 void BoardWindow::saveGame() {
     std::array<long, 4> totals{};
-    for (int i = 0; i < 4; ++i)
-        totals[static_cast<std::size_t>(i)] = label("Label5", i)->text().toLong();
+    for (std::size_t i = 0; i < totals.size(); ++i)
+        totals[i] = ui_.totals[i]->text().toLong();
     const SavedGamePlaces& places = env_.services.savedGamePlaces();
     if (!SavedGame::save(places, SavedGame::encode(env_.match, totals)))
         env_.services.tellOnce(
@@ -199,94 +169,92 @@ void BoardWindow::playSound(std::string_view file) {
 }
 
 void BoardWindow::showMessage(std::string_view text) {
-    label("Label1")->setText(qs(text));
+    ui_.message->setText(qs(text));
 }
 
 void BoardWindow::setMessageColour(Rgb colour) {
-    label("Label1")->setForeColour(toQColor(colour));
+    ui_.message->setForeColour(toQColor(colour));
 }
 
 void BoardWindow::setDiceColours(const QColor& back, const QColor& text) {
-    for (int die = 0; die < 2; ++die) {
-        label("Label4", die)->setBackColour(back);
-        label("Label4", die)->setForeColour(text);
+    for (LabelControl* die : ui_.dice) {
+        die->setBackColour(back);
+        die->setForeColour(text);
     }
 }
 
 // The player's colours come from the message line; the dice figures take the text colour of
 // the score label in the dice's colour.
 void BoardWindow::dressBoard(int) {
-    const QColor colour = label("Label1")->foreColour();
-    LabelControl* throwDice = label("Label2", 3);
-    throwDice->setForeColour(colour);
-    QColor figures = label("Label4", 0)->foreColour();
-    for (int i = 0; i < 4; ++i)
-        if (label("Label5", i)->backColour() == colour)
-            figures = label("Label5", i)->foreColour();
+    const QColor colour = ui_.message->foreColour();
+    ui_.throwDice->setForeColour(colour);
+    QColor figures = ui_.dice[0]->foreColour();
+    for (LabelControl* total : ui_.totals)
+        if (total->backColour() == colour)
+            figures = total->foreColour();
     setDiceColours(colour, figures);
-    for (int i = 0; i < kNumbers; ++i) {
-        label("Label3", i)->setBackColour(QColor(Qt::black));
-        label("Label3", i)->setForeColour(colour);
+    for (LabelControl* number : ui_.numbers) {
+        number->setBackColour(QColor(Qt::black));
+        number->setForeColour(colour);
     }
-    throwDice->setBackColour(QColor(Qt::black));
-    label("Label6")->setForeColour(colour);
-    auto* box = window_->control<CheckBoxControl>("Check1");
-    box->setColours(colour, box->backColour());
+    ui_.throwDice->setBackColour(QColor(Qt::black));
+    ui_.round->setForeColour(colour);
+    ui_.singleDie->setColours(colour, ui_.singleDie->backColour());
 }
 
 void BoardWindow::dressResult(int winner) {
-    LabelControl* score = label("Label5", winner);
+    LabelControl* score = ui_.totals[static_cast<std::size_t>(playerOf(winner))];
     const QColor colour = score->backColour().value_or(QColor(Qt::black));
-    label("Label1")->setForeColour(colour);
-    label("Label6")->setForeColour(colour);
-    label("Label2", 3)->setBackColour(colour);
+    ui_.message->setForeColour(colour);
+    ui_.round->setForeColour(colour);
+    ui_.throwDice->setBackColour(colour);
     setDiceColours(colour, score->foreColour());
 }
 
 void BoardWindow::showRoundCaption(std::string_view text) {
-    label("Label6")->setText(qs(text));
+    ui_.round->setText(qs(text));
 }
 
 void BoardWindow::showScore(int player, long total) {
-    label("Label5", player)->setText(QString::number(total));
+    ui_.totals[static_cast<std::size_t>(playerOf(player))]->setText(QString::number(total));
 }
 
 void BoardWindow::showSpot(int number, int player) {
-    window_->control<ImageControl>("Image1", number - 1)
-        ->loadPicture(env_.services.path(QLatin1String(kSpotFiles[playerOf(player)])));
+    ui_.spots[static_cast<std::size_t>(number - 1)]->loadPicture(
+        env_.services.path(QLatin1String(kSpotFiles[playerOf(player)])));
 }
 
 void BoardWindow::clearSpots() {
-    for (int i = 0; i < kNumbers; ++i)
-        window_->control<ImageControl>("Image1", i)->clearPicture();
+    for (ImageControl* spot : ui_.spots)
+        spot->clearPicture();
 }
 
 void BoardWindow::showCovered(int number) {
-    LabelControl* tile = label("Label3", number - 1);
+    LabelControl* tile = ui_.numbers[static_cast<std::size_t>(number - 1)];
     tile->setBackColour(toQColor(colours::covered));
     tile->setForeColour(toQColor(colours::covered));
 }
 
 void BoardWindow::showDie(int die, int figure) {
-    label("Label4", die)->setText(figure == 0 ? QString() : QString::number(figure));
+    ui_.dice[static_cast<std::size_t>(die)]->setText(figure == 0 ? QString()
+                                                                 : QString::number(figure));
 }
 
 void BoardWindow::showSecondDie(bool visible) {
-    label("Label4", 1)->setVisible(visible);
+    ui_.dice[1]->setVisible(visible);
 }
 
 void BoardWindow::showSingleDieBox(bool visible) {
-    window_->widget("Check1")->setVisible(visible);
+    ui_.singleDie->setVisible(visible);
 }
 
 void BoardWindow::tickSingleDieBox(bool ticked) {
-    auto* box = window_->control<CheckBoxControl>("Check1");
-    const QSignalBlocker quiet(box); // the game has already run the box's click handling
-    box->setChecked(ticked);
+    const QSignalBlocker quiet(ui_.singleDie); // the game has already run the box's click
+    ui_.singleDie->setChecked(ticked);
 }
 
 void BoardWindow::enableThrow(bool enabled) {
-    label("Label2", 3)->setEnabled(enabled);
+    ui_.throwDice->setEnabled(enabled);
 }
 
 } // namespace nf

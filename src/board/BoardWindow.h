@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoardControls.h"
 #include "Environment.h"
 #include "engine/Game.h"
 #include "engine/GameDisplay.h"
@@ -31,6 +32,7 @@ public:
     void discard();
     bool isClosed() const { return closed_; }
     FormWindow& window() const { return *window_; }
+    const BoardControls& controls() const { return ui_; }
     Game& game() const { return *game_; }
 
 signals:
@@ -45,7 +47,6 @@ protected:
         bool totalsOfThePlayers; // shows the totals of the colours in the match, else as designed
     };
     BoardWindow(Environment& env, const Design& design, Opening opening);
-    LabelControl* label(const char* name, int index = -1) const;
 
     // What the board shows of the game.
     void playSound(std::string_view file) override;
@@ -65,16 +66,13 @@ protected:
     void enableThrow(bool enabled) override;
 
     Environment& env_;
-    const WindowSpec design_;
     const bool totalsOfThePlayers_;
 
 private:
     void load(Opening opening);
+    void connectWindow();
     void showPlayersScoreLabels();
-    void createNumbers();
-    void connectHandlers();
-    void clickButton(int index);
-    void clickNumber(int index);
+    void clickButton(const std::function<void()>& action);
     bool pressKey(int key);
     void nameForScreenReaders();
     void clickSingleDieBox();
@@ -85,6 +83,7 @@ private:
 
     std::unique_ptr<FormWindow> window_;
     std::unique_ptr<Game> game_;
+    BoardControls ui_;
     bool closed_ = false;
 };
 
