@@ -23,22 +23,22 @@ TEST(Keyboard, ATurnPlayedWithKeysAndKeysIgnoredDuringTheHandOver) {
     press(h.window(), Qt::Key_Space);
     h.wait(pauses::kThrowSettles);
     press(h.window(), Qt::Key_7);
-    EXPECT_EQ(h.text("Label5", 0), "7");
+    EXPECT_EQ(h.ui().totals[0]->text(), "7");
     h.random.scriptDice(6, 6);
     press(h.window(), Qt::Key_Return);
     h.wait(pauses::kThrowSettles);
-    const QString before = h.text("Label4", 0) + h.text("Label4", 1);
+    const QString before = h.ui().dice[0]->text() + h.ui().dice[1]->text();
     for (Qt::Key key : {Qt::Key_Space, Qt::Key_Enter, Qt::Key_1, Qt::Key_Escape})
         press(h.window(), key);
     h.wait(pauses::kHandOver);
-    EXPECT_EQ(h.text("Label1"), "MAGENTA TO PLAY");
+    EXPECT_EQ(h.ui().message->text(), "MAGENTA TO PLAY");
     EXPECT_EQ(before, "66");
-    EXPECT_EQ(h.text("Label5", 0), "7");
+    EXPECT_EQ(h.ui().totals[0]->text(), "7");
     EXPECT_FALSE(h.exited) << "no key leaves the board";
     h.random.scriptDice(1, 2);
     press(h.window(), Qt::Key_Space);
     h.wait(pauses::kThrowSettles);
-    EXPECT_EQ(h.text("Label4", 1), "2");
+    EXPECT_EQ(h.ui().dice[1]->text(), "2");
 }
 
 TEST(Keyboard, KeysAreIgnoredDuringTheComputersTurn) {
@@ -48,7 +48,7 @@ TEST(Keyboard, KeysAreIgnoredDuringTheComputersTurn) {
     h.random.scriptDice(2, 3);
     h.random.scriptScanOrder(1);
     press(h.window(), Qt::Key_Space);
-    EXPECT_TRUE(h.text("Label4", 0).isEmpty()) << "the person cannot throw for the computer";
+    EXPECT_TRUE(h.ui().dice[0]->text().isEmpty()) << "the person cannot throw for the computer";
     h.wait(pauses::kComputerThrows + pauses::kThrowSettles);
     press(h.window(), Qt::Key_2);
     EXPECT_EQ(h.match.Covered[1], 0);
@@ -83,14 +83,14 @@ TEST(ScreenReaders, FollowTheMessageTheDiceAndTheTotals) {
     h.openNew(2);
     h.throwDice(2, 5);
     h.clickNumber(7);
-    QAccessibleInterface* message = readerOf(h.label("Label1"));
+    QAccessibleInterface* message = readerOf(h.ui().message);
     ASSERT_NE(message, nullptr);
     EXPECT_EQ(message->text(QAccessible::Name), "Message");
     EXPECT_EQ(message->text(QAccessible::Value), "RED TO PLAY");
-    EXPECT_EQ(readerOf(h.label("Label4", 1))->text(QAccessible::Value), "5");
-    EXPECT_EQ(readerOf(h.label("Label5", 0))->text(QAccessible::Name), "Red's total");
-    EXPECT_EQ(readerOf(h.label("Label5", 0))->text(QAccessible::Value), "7");
-    EXPECT_EQ(readerOf(h.label("Label6"))->text(QAccessible::Value), "ROUND 1 OF 5");
+    EXPECT_EQ(readerOf(h.ui().dice[1])->text(QAccessible::Value), "5");
+    EXPECT_EQ(readerOf(h.ui().totals[0])->text(QAccessible::Name), "Red's total");
+    EXPECT_EQ(readerOf(h.ui().totals[0])->text(QAccessible::Value), "7");
+    EXPECT_EQ(readerOf(h.ui().round)->text(QAccessible::Value), "ROUND 1 OF 5");
 
     test::ProgramHarness p;
     QAccessibleInterface* ok = readerOf(p.title()->widget("Label5"));

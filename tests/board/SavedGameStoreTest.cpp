@@ -137,10 +137,11 @@ TEST(SavedGameStore, AGameFolderThatCannotBeWrittenKeepsTheMatchInTheStateFolder
     auto* board = new BoardWindow(env, Opening::New);
     board->show();
     e.random.scriptDice(3, 4);
-    test::TestEnvironment::click(board->window(), "Label2", 3);
+    test::BoardHarness::click(board->controls().throwDice);
     e.wait(pauses::kThrowSettles);
-    test::TestEnvironment::click(board->window(), "Label3", 6);
-    test::TestEnvironment::click(board->window(), "Label2", 2);
+    test::BoardHarness::click(board->controls().numbers[6]);
+    test::BoardHarness::click(board->controls().exit);
+    test::TestEnvironment::discardClosed();
     EXPECT_FALSE(contents(places.userState).isEmpty());
 
     e.match = MatchState{};
@@ -166,7 +167,8 @@ TEST(SavedGameStore, NoPlaceToSaveIsSaidOnceAndTheGameGoesOn) {
         board->show();
         bool exited = false;
         QObject::connect(board, &BoardWindow::exited, [&] { exited = true; });
-        test::TestEnvironment::click(board->window(), "Label2", 2);
+        test::BoardHarness::click(board->controls().exit);
+        test::TestEnvironment::discardClosed();
         EXPECT_TRUE(exited);
     }
     const std::string line = said.str();

@@ -26,8 +26,8 @@ TEST(SavedGame, ExitWritesTheExampleMatchByteForByte) {
     BoardHarness h;
     h.match = exampleMatch();
     h.openResumed();
-    EXPECT_EQ(h.text("Label1"), "MAGENTA TO PLAY");
-    h.click("Label2", 2);
+    EXPECT_EQ(h.ui().message->text(), "MAGENTA TO PLAY");
+    h.click(h.ui().exit);
     EXPECT_TRUE(h.exited);
     EXPECT_EQ(h.savedGame(), kExample);
     EXPECT_EQ(h.sound.played.last(), "click.wav");
@@ -41,27 +41,27 @@ TEST(SavedGame, AResumedMatchShowsAsItWasLeftAndScoresOnFromThere) {
     h.match.Scores = {41, 27, 17, 23};
     h.openResumed();
     const QColor magenta(255, 0, 255), brown(128, 64, 0);
-    EXPECT_EQ(h.label("Label1")->foreColour(), magenta);
-    EXPECT_EQ(h.text("Label6"), "ROUND 3 OF 5");
+    EXPECT_EQ(h.ui().message->foreColour(), magenta);
+    EXPECT_EQ(h.ui().round->text(), "ROUND 3 OF 5");
     for (int n = 1; n <= 9; ++n) {
         SCOPED_TRACE(n);
         const bool covered = n == 4 || n == 5;
-        EXPECT_EQ(h.label("Label3", n - 1)->backColour(), covered ? brown : QColor(Qt::black));
-        EXPECT_EQ(h.label("Label3", n - 1)->foreColour(), covered ? brown : magenta);
-        EXPECT_EQ(h.window().control<ImageControl>("Image1", n - 1)->picture().isNull(), !covered);
+        EXPECT_EQ(h.ui().numbers[n - 1]->backColour(), covered ? brown : QColor(Qt::black));
+        EXPECT_EQ(h.ui().numbers[n - 1]->foreColour(), covered ? brown : magenta);
+        EXPECT_EQ(h.ui().spots[n - 1]->picture().isNull(), !covered);
     }
-    EXPECT_EQ(h.text("Label5", 2), "17");
-    EXPECT_EQ(h.text("Label5", 3), "23");
-    EXPECT_TRUE(h.label("Label2", 3)->isEnabled());
+    EXPECT_EQ(h.ui().totals[2]->text(), "17");
+    EXPECT_EQ(h.ui().totals[3]->text(), "23");
+    EXPECT_TRUE(h.ui().throwDice->isEnabled());
 
     h.throwDice(1, 2);
     h.clickNumber(3);
-    EXPECT_EQ(h.text("Label5", 1), "30");
+    EXPECT_EQ(h.ui().totals[1]->text(), "30");
     h.throwDice(6, 6);
     h.wait(pauses::kHandOver);
     h.throwDice(2, 6);
     h.clickNumber(8);
-    EXPECT_EQ(h.text("Label5", 2), "25") << "Yellow's points are added to the saved 17";
+    EXPECT_EQ(h.ui().totals[2]->text(), "25") << "Yellow's points are added to the saved 17";
 }
 
 TEST(SavedGame, SaveThenLoadGivesTheSameMatch) {
@@ -71,7 +71,7 @@ TEST(SavedGame, SaveThenLoadGivesTheSameMatch) {
     h.clickNumber(2);
     h.clickNumber(5);
     const MatchState before = h.match;
-    h.click("Label2", 2);
+    h.click(h.ui().exit);
     MatchState loaded;
     ASSERT_TRUE(SavedGame::load({h.savedGamePath(), {}}, loaded));
     EXPECT_EQ(loaded.PlayerCount, 3);
@@ -113,7 +113,7 @@ TEST(SavedGame, AFailedSaveIsSilentAndKeepsTheOldFile) {
     BoardHarness h;
     h.openNew(2);
     QDir(h.dir.path()).mkdir("lastgame.inf"); // nothing can replace a folder
-    h.click("Label2", 2);
+    h.click(h.ui().exit);
     EXPECT_TRUE(h.exited);
     EXPECT_TRUE(QFileInfo(h.savedGamePath()).isDir());
     EXPECT_EQ(QDir(h.dir.path()).entryList(QDir::Files), QStringList()) << "no temporary file left";
@@ -131,8 +131,8 @@ TEST(SavedGame, ExitAfterTheEndOfAMatchLeavesTheFileAsItWas) {
     h.openResumed();
     h.throwDice(6, 6);
     h.wait(pauses::kHandOver);
-    ASSERT_EQ(h.text("Label6"), "END OF GAME");
-    h.click("Label2", 2);
+    ASSERT_EQ(h.ui().round->text(), "END OF GAME");
+    h.click(h.ui().exit);
     EXPECT_TRUE(h.exited);
     EXPECT_EQ(h.savedGame(), kExample);
 }
@@ -166,7 +166,7 @@ TEST(RestartPrevious, OpensTheBoardThatWroteTheFileResumed) {
     EXPECT_EQ(opened, std::vector<bool>{true});
     EXPECT_TRUE(backdrop);
     EXPECT_EQ(h.match.RestartPrevious, 0);
-    EXPECT_EQ(board->window().control<LabelControl>("Label5", 0)->text(), "41");
+    EXPECT_EQ(board->controls().totals[0]->text(), "41");
     EXPECT_EQ(h.sound.played.last(), "click.wav");
     delete board;
 }

@@ -70,7 +70,7 @@ TEST(ComputerScan, EachOrderCoversWhatTheRulesAllowFirst) {
 TEST(ComputerScan, NineOnTopOfSevenAndEightSwitchesToOneDieUnseen) {
     BoardHarness h;
     openForComputer(h, {7, 8});
-    auto* box = h.window().widget("Check1");
+    auto* box = h.ui().singleDie;
     bool seen = false;
     h.random.scriptDice(4, 5);
     h.random.scriptScanOrder(1);
@@ -81,7 +81,7 @@ TEST(ComputerScan, NineOnTopOfSevenAndEightSwitchesToOneDieUnseen) {
     EXPECT_FALSE(seen) << "the box is never shown on the computer's turn";
     EXPECT_EQ(coveredNow(h.match), (std::set<int>{7, 8, 9}));
     EXPECT_EQ(h.board->game().throwState().DiceCount, 1);
-    EXPECT_FALSE(h.label("Label4", 1)->isVisible());
+    EXPECT_FALSE(h.ui().dice[1]->isVisible());
     EXPECT_EQ(watchThrowAndScan(h, 4, 0, 2), (Covers{{4, 4}})) << "one die showing 4";
 }
 
@@ -91,20 +91,20 @@ TEST(ComputerTurn, ThrowsAfterASecondAndScansEveryHalfSecond) {
     h.match.PlayerCount = 2;
     h.match.SoundOn = 1;
     h.open<ComputerBoardWindow>();
-    EXPECT_EQ(h.text("Label1"), "RED TO PLAY");
+    EXPECT_EQ(h.ui().message->text(), "RED TO PLAY");
     h.throwDice(6, 6);
     h.wait(pauses::kHandOver);
-    ASSERT_EQ(h.text("Label1"), "MAGENTA TO PLAY");
-    h.click("Label2", 3); // the person's throw is refused on the computer's turn
+    ASSERT_EQ(h.ui().message->text(), "MAGENTA TO PLAY");
+    h.click(h.ui().throwDice); // the person's throw is refused on the computer's turn
     h.wait(999);
-    EXPECT_TRUE(h.text("Label4", 0).isEmpty());
+    EXPECT_TRUE(h.ui().dice[0]->text().isEmpty());
     EXPECT_NE(h.sound.played.last(), "cupdice.wav");
     h.random.scriptDice(2, 3);
     h.random.scriptScanOrder(2);
     h.wait(1);
     EXPECT_EQ(h.sound.played.last(), "cupdice.wav");
     h.wait(pauses::kThrowSettles);
-    EXPECT_EQ(h.text("Label4", 1), "3");
+    EXPECT_EQ(h.ui().dice[1]->text(), "3");
     h.clickNumber(5);
     EXPECT_TRUE(coveredNow(h.match).empty()) << "the person cannot cover for the computer";
     h.wait(1000);
@@ -115,7 +115,7 @@ TEST(ComputerTurn, ThrowsAfterASecondAndScansEveryHalfSecond) {
     EXPECT_TRUE(game.Timer4.enabled()) << "the ninth try sets up the next throw";
     h.random.scriptDice(1, 1);
     h.wait(999);
-    EXPECT_EQ(h.text("Label4", 0), "2");
+    EXPECT_EQ(h.ui().dice[0]->text(), "2");
     h.wait(1);
     EXPECT_EQ(h.sound.played.last(), "cupdice.wav");
 }
@@ -129,15 +129,15 @@ TEST(ComputerTurn, AThrowWithoutAMoveEndsTheTurnWhicheverTickComesFirst) {
         h.random.scriptDice(5, 5);
         h.random.scriptScanOrder(1);
         h.wait(pauses::kComputerThrows + pauses::kThrowSettles + 499);
-        EXPECT_EQ(h.text("Label1"), "MAGENTA TO PLAY");
+        EXPECT_EQ(h.ui().message->text(), "MAGENTA TO PLAY");
         h.wait(1);
-        EXPECT_EQ(h.text("Label1"), "TURN OVER");
+        EXPECT_EQ(h.ui().message->text(), "TURN OVER");
         h.wait(2000);
-        EXPECT_EQ(h.text("Label1"), "RED TO PLAY");
+        EXPECT_EQ(h.ui().message->text(), "RED TO PLAY");
         h.wait(10000);
         EXPECT_TRUE(coveredNow(h.match).empty());
-        EXPECT_EQ(h.text("Label5", 1), "0");
-        EXPECT_EQ(h.text("Label1"), "RED TO PLAY");
+        EXPECT_EQ(h.ui().totals[1]->text(), "0");
+        EXPECT_EQ(h.ui().message->text(), "RED TO PLAY");
     }
 }
 
@@ -149,20 +149,20 @@ TEST(ComputerTurn, NewGameDuringTheScanGivesRedANewMatchAndNoComputerThrow) {
     h.random.scriptScanOrder(2);
     h.wait(pauses::kComputerThrows + pauses::kThrowSettles + 1600); // three tries made
     ASSERT_EQ(coveredNow(h.match), (std::set<int>{3}));
-    h.click("Label2", 4);
+    h.click(h.ui().newGame);
     h.wait(1);
-    EXPECT_EQ(h.text("Label1"), "RED TO PLAY");
-    EXPECT_EQ(h.text("Label6"), "ROUND 1 OF 5");
+    EXPECT_EQ(h.ui().message->text(), "RED TO PLAY");
+    EXPECT_EQ(h.ui().round->text(), "ROUND 1 OF 5");
     const int sounds = h.sound.played.size();
     h.wait(20000);
     EXPECT_EQ(h.sound.played.size(), sounds) << "nothing happens until Red throws";
     EXPECT_TRUE(coveredNow(h.match).empty());
-    EXPECT_TRUE(h.label("Label2", 3)->isEnabled());
+    EXPECT_TRUE(h.ui().throwDice->isEnabled());
 }
 
 // One turn of the computer: 3 and 4, covering 7 by scanning from 9 down, then double six.
 void computersTurn(BoardHarness& h) {
-    ASSERT_EQ(h.text("Label1"), "MAGENTA TO PLAY");
+    ASSERT_EQ(h.ui().message->text(), "MAGENTA TO PLAY");
     h.random.scriptDice(3, 4);
     h.random.scriptScanOrder(1);
     h.random.scriptDice(6, 6);
@@ -180,12 +180,12 @@ TEST(ComputerTurn, ClearingTheBoardAtTheLastTryLeadsToOneThrowOnTheClearedBoard)
     h.random.scriptDice(1, 2);
     h.wait(2999);
     EXPECT_EQ(throws(), before) << "no throw while the board is being cleared";
-    EXPECT_EQ(h.text("Label1"), "MAGENTA TO PLAY");
+    EXPECT_EQ(h.ui().message->text(), "MAGENTA TO PLAY");
     h.wait(1);
     EXPECT_EQ(throws(), before + 1) << "1000 ms after the new start";
     h.wait(pauses::kThrowSettles);
-    EXPECT_EQ(h.text("Label4", 0), "1");
-    EXPECT_EQ(h.text("Label4", 1), "2");
+    EXPECT_EQ(h.ui().dice[0]->text(), "1");
+    EXPECT_EQ(h.ui().dice[1]->text(), "2");
 }
 
 TEST(ComputerTurn, AWholeMatchAgainstTheComputer) {
@@ -193,22 +193,22 @@ TEST(ComputerTurn, AWholeMatchAgainstTheComputer) {
     h.match.ComputerGame = 1;
     h.match.PlayerCount = 2;
     h.open<ComputerBoardWindow>();
-    EXPECT_FALSE(h.label("Label5", 2)->isVisible());
-    EXPECT_FALSE(h.label("Label5", 3)->isVisible());
+    EXPECT_FALSE(h.ui().totals[2]->isVisible());
+    EXPECT_FALSE(h.ui().totals[3]->isVisible());
     for (int round = 1; round <= 5; ++round) {
         SCOPED_TRACE(round);
-        EXPECT_EQ(h.text("Label6"), QString("ROUND %1 OF 5").arg(round));
+        EXPECT_EQ(h.ui().round->text(), QString("ROUND %1 OF 5").arg(round));
         h.throwDice(6, 3);
         h.clickNumber(9);
         h.throwDice(6, 6);
         h.wait(pauses::kHandOver);
         computersTurn(h);
     }
-    EXPECT_EQ(h.text("Label5", 0), "45");
-    EXPECT_EQ(h.text("Label5", 1), "35");
-    EXPECT_EQ(h.text("Label1"), "RED HAS WON!");
-    EXPECT_EQ(h.text("Label6"), "END OF GAME");
-    h.click("Label2", 2);
+    EXPECT_EQ(h.ui().totals[0]->text(), "45");
+    EXPECT_EQ(h.ui().totals[1]->text(), "35");
+    EXPECT_EQ(h.ui().message->text(), "RED HAS WON!");
+    EXPECT_EQ(h.ui().round->text(), "END OF GAME");
+    h.click(h.ui().exit);
     EXPECT_TRUE(h.exited);
     EXPECT_TRUE(h.savedGame().isEmpty()) << "a finished match is not saved";
 }
@@ -217,9 +217,9 @@ TEST(ComputerTurn, AMatchLeftOnTheComputersTurnResumesByItself) {
     BoardHarness h;
     openForComputer(h, {4, 5});
     h.match.Scores = {12, 9, 0, 0};
-    EXPECT_EQ(h.text("Label1"), "MAGENTA TO PLAY");
-    EXPECT_EQ(h.label("Label3", 3)->backColour(), QColor(128, 64, 0));
-    h.click("Label2", 2);
+    EXPECT_EQ(h.ui().message->text(), "MAGENTA TO PLAY");
+    EXPECT_EQ(h.ui().numbers[3]->backColour(), QColor(128, 64, 0));
+    h.click(h.ui().exit);
     EXPECT_TRUE(h.savedGame().startsWith("2\r\n1\r\n1\r\n1\r\n")) << "line 4: the computer's board";
 }
 
@@ -254,7 +254,7 @@ TEST(ComputerTurn, ClearingTheBoardAtAnyTryGivesExactlyOneThrowOnTheClearedBoard
         const int before = throws();
         h.wait(20000);
         EXPECT_EQ(throws(), before + 1);
-        EXPECT_EQ(h.text("Label1"), "RED TO PLAY");
+        EXPECT_EQ(h.ui().message->text(), "RED TO PLAY");
     }
 }
 
@@ -270,10 +270,10 @@ TEST(ComputerBoard, ShowsOnlyRedsAndMagentasTotalsWhateverTheSavedGameSays) {
     h.match.PlayerCount = 4;
     h.match.Scores = {5, 6, 7, 8};
     h.openResumed<ComputerBoardWindow>();
-    EXPECT_TRUE(h.label("Label5", 0)->isVisible());
-    EXPECT_TRUE(h.label("Label5", 1)->isVisible());
-    EXPECT_FALSE(h.label("Label5", 2)->isVisible());
-    EXPECT_FALSE(h.label("Label5", 3)->isVisible());
+    EXPECT_TRUE(h.ui().totals[0]->isVisible());
+    EXPECT_TRUE(h.ui().totals[1]->isVisible());
+    EXPECT_FALSE(h.ui().totals[2]->isVisible());
+    EXPECT_FALSE(h.ui().totals[3]->isVisible());
 }
 
 } // namespace

@@ -12,8 +12,8 @@ using test::ProgramHarness;
 
 // Turns without a move until the match ends; the computer, when it plays, throws double six.
 void playToTheEnd(ProgramHarness& p) {
-    for (int turn = 0; turn < 30 && p.boardText("Label6") != "END OF GAME"; ++turn) {
-        if (p.boardText("Label1") == "MAGENTA TO PLAY" &&
+    for (int turn = 0; turn < 30 && p.boardUi().round->text() != "END OF GAME"; ++turn) {
+        if (p.boardUi().message->text() == "MAGENTA TO PLAY" &&
             qobject_cast<ComputerBoardWindow*>(p.program.board())) {
             p.random.afterReseeds.clear();
             p.random.scriptDice(6, 6);
@@ -24,7 +24,7 @@ void playToTheEnd(ProgramHarness& p) {
         p.throwDice(6, 6);
         p.wait(pauses::kHandOver);
     }
-    ASSERT_EQ(p.boardText("Label6"), "END OF GAME");
+    ASSERT_EQ(p.boardUi().round->text(), "END OF GAME");
 }
 
 TEST(Program, FromTheTitleThroughSavedMatchesToAGameAgainstTheComputer) {
@@ -52,17 +52,17 @@ TEST(Program, FromTheTitleThroughSavedMatchesToAGameAgainstTheComputer) {
     EXPECT_EQ(p.match.PlayerCount, 3);
 
     p.throwDice(3, 4);
-    p.onBoard("Label3", 6); // 7
+    p.onBoard(p.boardUi().numbers[6]); // 7
     p.throwDice(6, 6);
     p.wait(pauses::kHandOver);
     p.throwDice(2, 2);
-    p.onBoard("Label3", 3); // 4
+    p.onBoard(p.boardUi().numbers[3]); // 4
     p.throwDice(6, 6);
     p.wait(pauses::kHandOver);
     p.throwDice(1, 2);
-    p.onBoard("Label3", 2); // Yellow covers 3, mid-turn
-    p.match.SoundOn = 0;    // the title screen will set it again
-    p.onBoard("Label2", 2); // Exit
+    p.onBoard(p.boardUi().numbers[2]); // Yellow covers 3, mid-turn
+    p.match.SoundOn = 0;               // the title screen will set it again
+    p.onBoard(p.boardUi().exit);       // Exit
     ASSERT_NE(p.title(), nullptr);
     EXPECT_EQ(p.board(), nullptr);
     EXPECT_EQ(p.match.SoundOn, 1);
@@ -73,16 +73,17 @@ TEST(Program, FromTheTitleThroughSavedMatchesToAGameAgainstTheComputer) {
     ASSERT_NE(p.board(), nullptr);
     EXPECT_EQ(p.title(), nullptr);
     EXPECT_EQ(qobject_cast<ComputerBoardWindow*>(p.program.board()), nullptr);
-    EXPECT_EQ(p.boardText("Label1"), "YELLOW TO PLAY");
-    EXPECT_EQ(p.boardText("Label5", 0) + p.boardText("Label5", 1) + p.boardText("Label5", 2),
+    EXPECT_EQ(p.boardUi().message->text(), "YELLOW TO PLAY");
+    EXPECT_EQ(p.boardUi().totals[0]->text() + p.boardUi().totals[1]->text() +
+                  p.boardUi().totals[2]->text(),
               "743");
     playToTheEnd(p);
-    p.onBoard("Label2", 2);
+    p.onBoard(p.boardUi().exit);
     EXPECT_EQ(p.savedGame(), saved) << "a finished match is not saved";
 
     p.onTitle("Label6");
-    EXPECT_EQ(p.boardText("Label1"), "YELLOW TO PLAY") << "the earlier match again";
-    p.onBoard("Label2", 2);
+    EXPECT_EQ(p.boardUi().message->text(), "YELLOW TO PLAY") << "the earlier match again";
+    p.onBoard(p.boardUi().exit);
 
     p.onTitle("Label5");
     p.onSetup("Label1", 0); // one player
@@ -90,8 +91,8 @@ TEST(Program, FromTheTitleThroughSavedMatchesToAGameAgainstTheComputer) {
     EXPECT_EQ(p.match.PlayerCount, 2);
     EXPECT_EQ(p.match.ComputerGame, 1);
     playToTheEnd(p);
-    EXPECT_EQ(p.boardText("Label1"), "IT'S A DRAW");
-    p.onBoard("Label2", 2);
+    EXPECT_EQ(p.boardUi().message->text(), "IT'S A DRAW");
+    p.onBoard(p.boardUi().exit);
 
     p.sound.played.clear();
     p.onTitle("Label7"); // Exit
@@ -116,7 +117,7 @@ TEST(Program, RestartWithoutAGoodFileLeavesTheTitleScreenUsable) {
     p.writeSavedGame(p.savedGame() + "1\r\n");
     p.onTitle("Label6");
     ASSERT_NE(p.board(), nullptr);
-    EXPECT_EQ(p.boardText("Label1"), "MAGENTA TO PLAY");
+    EXPECT_EQ(p.boardUi().message->text(), "MAGENTA TO PLAY");
     EXPECT_NE(p.program.backdropWindow(), nullptr) << "the saved game hid the desktop";
 }
 
@@ -130,7 +131,7 @@ TEST(Program, WithoutSoundTheGameIsSilentButTheSoundBoxStillClicks) {
     p.onSetup("Label1", 1);
     EXPECT_EQ(p.match.SoundOn, 0);
     p.throwDice(1, 2);
-    p.onBoard("Label3", 2);
+    p.onBoard(p.boardUi().numbers[2]);
     p.throwDice(6, 6);
     p.wait(pauses::kHandOver);
     EXPECT_EQ(p.sound.played, QStringList{"click.wav"});
@@ -145,8 +146,9 @@ TEST(Program, WithoutItsPicturesTheGameStillPlays) {
         << "the steps after the picture are skipped";
     p.onSetup("Label1", 1);
     p.throwDice(2, 5);
-    p.onBoard("Label3", 6);
-    EXPECT_EQ(p.boardText("Label5", 0), "7") << "a missing spot picture leaves its place empty";
+    p.onBoard(p.boardUi().numbers[6]);
+    EXPECT_EQ(p.boardUi().totals[0]->text(), "7")
+        << "a missing spot picture leaves its place empty";
 }
 
 TEST(Program, CloseBoxesActAsExit) {

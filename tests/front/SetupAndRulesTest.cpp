@@ -41,7 +41,7 @@ TEST(SetupScreen, EachNumberOpensItsBoardAndPageOneClosesWithTheSetup) {
         EXPECT_EQ(p.match.PlayerCount, index == 0 ? 2 : index + 1);
         EXPECT_EQ(p.match.ComputerGame, index == 0 ? 1 : 0);
         EXPECT_EQ(p.board()->objectName().toStdString(), index == 0 ? "ninefoldcomp" : "ninefold");
-        EXPECT_EQ(p.board()->control<LabelControl>("Label5", 3)->isVisible(), index == 3);
+        EXPECT_EQ(p.boardUi().totals[3]->isVisible(), index == 3);
     }
 }
 

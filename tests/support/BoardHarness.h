@@ -5,6 +5,7 @@
 #include "board/BoardWindow.h"
 #include "engine/Pauses.h"
 #include "engine/VirtualScheduler.h"
+#include "platform/CheckBoxControl.h"
 #include "platform/FormWindow.h"
 #include "platform/ImageControl.h"
 #include "platform/LabelControl.h"
@@ -120,21 +121,17 @@ struct BoardHarness : TestEnvironment {
     }
 
     FormWindow& window() const { return board->window(); }
-    LabelControl* label(const char* name, int index = -1) const {
-        return window().control<LabelControl>(QLatin1String(name), index);
-    }
-    QString text(const char* name, int index = -1) const { return label(name, index)->text(); }
+    const BoardControls& ui() const { return board->controls(); }
     // The board stays until the test ends, also after Exit, so that it can still be looked at.
-    void click(const char* name, int index = -1) {
-        QWidget* control = window().widget(QLatin1String(name), index);
+    static void click(QWidget* control) {
         QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(3, control->height() / 2));
     }
-    void clickNumber(int number) { click("Label3", number - 1); }
+    void clickNumber(int number) { click(ui().numbers[static_cast<std::size_t>(number - 1)]); }
     // "Throw Dice" with these dice, then the time for them to settle.
     void throwDice(int d1, int d2 = 0) {
         random.afterReseeds.clear();
         random.scriptDice(d1, d2);
-        click("Label2", 3);
+        click(ui().throwDice);
         wait(d2 > 0 ? pauses::kThrowSettles : pauses::kFirstDieSettles);
     }
 };

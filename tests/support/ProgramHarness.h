@@ -26,16 +26,17 @@ struct ProgramHarness : TestEnvironment {
 
     void onTitle(const char* button) { click(*title(), button); }
     void onSetup(const char* name, int index = -1) { click(*setup(), name, index); }
-    void onBoard(const char* name, int index = -1) { click(*board(), name, index); }
-    QString boardText(const char* name, int index = -1) const {
-        return text(*board(), name, index);
+    const BoardControls& boardUi() const { return program.board()->controls(); }
+    void onBoard(QWidget* control) {
+        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(3, control->height() / 2));
+        discardClosed();
     }
 
     // "Throw Dice" on the board with these dice, and the time for them to settle.
     void throwDice(int d1, int d2) {
         random.afterReseeds.clear();
         random.scriptDice(d1, d2);
-        onBoard("Label2", 3);
+        onBoard(boardUi().throwDice);
         wait(pauses::kThrowSettles);
     }
 };

@@ -6,7 +6,6 @@
 #include "engine/HeadlessGame.h"
 #include "engine/Pauses.h"
 #include "engine/VirtualScheduler.h"
-#include "platform/FormWindow.h"
 #include "platform/LabelControl.h"
 #include "platform/QtScheduler.h"
 #include "sim/MatchRunner.h"
@@ -89,13 +88,13 @@ void windows(const QString& data) {
     elapsed.start();
     auto* board = new nf::BoardWindow(env, nf::Opening::New);
     board->show();
-    nf::FormWindow& w = board->window();
     long clicks = 0;
     while (board->game().endState().GameOver == 0) {
-        QTest::mouseClick(w.widget("Label2", 3), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseClick(board->controls().throwDice, Qt::LeftButton, {}, QPoint(5, 5));
         time.advance(nf::pauses::kThrowSettles);
         for (int i = 8; i >= 0; --i, ++clicks)
-            QTest::mouseClick(w.widget("Label3", i), Qt::LeftButton, {}, QPoint(5, 5));
+            QTest::mouseClick(board->controls().numbers[static_cast<std::size_t>(i)],
+                              Qt::LeftButton, {}, QPoint(5, 5));
         time.advance(board->game().handOverPending() ? nf::pauses::kHandOver : 0);
     }
     std::printf("windows: a four-player match through the board window took %lld ms "
