@@ -54,8 +54,7 @@ void Game::load(Opening opening) {
         match_.RoundNumber = 1;
         match_.Scores = {};
         match_.CurrentPlayer = 0;
-        for (int i = 0; i < 9; ++i)
-            match_.Covered[static_cast<std::size_t>(i)] = 0;
+        match_.clearBoard();
     }
     for (int p = 0; p < kPlayers; ++p)
         display_.showScore(p, match_.Scores[static_cast<std::size_t>(p)]);
@@ -71,12 +70,12 @@ void Game::showResumedMatch() {
         display_.setMessageColour(playerColour(*player));
         display_.showMessage(turnMessage(*player));
         for (int n = 1; n <= 9; ++n)
-            if (match_.Covered[static_cast<std::size_t>(n - 1)] == 1)
+            if (match_.isCovered(n))
                 display_.showSpot(n, *player);
     }
     display_.dressBoard(player.value_or(0)); // a board left as designed is dressed for Red
     for (int n = 1; n <= 9; ++n)
-        if (match_.Covered[static_cast<std::size_t>(n - 1)] == 1)
+        if (match_.isCovered(n))
             display_.showCovered(n);
 }
 
@@ -117,7 +116,7 @@ void Game::singleDieChanged() {
 }
 
 bool Game::sevenEightNineCovered() const {
-    return match_.Covered[6] == 1 && match_.Covered[7] == 1 && match_.Covered[8] == 1;
+    return match_.isCovered(7) && match_.isCovered(8) && match_.isCovered(9);
 }
 
 // Offered only while the throw is used up: ticking the box in the middle of a throw would

@@ -9,7 +9,7 @@ bool Game::acceptsCover(int number) const {
     const ThrowState& t = throw_;
     if (Timer1.enabled() || rolling())
         return false;
-    if (match_.Covered[static_cast<std::size_t>(number - 1)] == 1)
+    if (match_.isCovered(number))
         return false;
     if (t.DiceCount == 1 && number != t.Dice[0])
         return false;
@@ -64,7 +64,7 @@ void Game::scoreCover(int number) {
     display_.showSpot(number, player);
     score = saturate16(long{score} + number);
     display_.showScore(player, score);
-    match_.Covered[static_cast<std::size_t>(number - 1)] = 1;
+    match_.cover(number);
     display_.showCovered(number);
 }
 
@@ -73,8 +73,8 @@ void Game::scoreCover(int number) {
 void Game::finishCover() {
     offerSingleDie();
     int count = 0;
-    for (int i = 0; i < 9; ++i)
-        count += match_.Covered[static_cast<std::size_t>(i)] == 1 ? 1 : 0;
+    for (int n = 1; n <= 9; ++n)
+        count += match_.isCovered(n) ? 1 : 0;
     if (count == 9)
         playagain();
 }

@@ -68,8 +68,8 @@ std::string HeadlessGame::stateLine() const {
     out << "round=" << match_.RoundNumber << " player=" << match_.CurrentPlayer
         << " scores=" << match_.Scores[0] << ',' << match_.Scores[1] << ',' << match_.Scores[2]
         << ',' << match_.Scores[3] << " covered=";
-    for (std::size_t i = 0; i < 9; ++i)
-        out << (match_.Covered[i] == 1 ? '1' : '0');
+    for (int n = 1; n <= 9; ++n)
+        out << (match_.isCovered(n) ? '1' : '0');
     out << " dice=" << t.Dice[0] << ',' << t.Dice[1] << " dicecount=" << t.DiceCount
         << " throw=" << (game_->canThrow() ? "on" : "off")
         << " box=" << (t.boxShown ? "shown" : "hidden") << " message=\"" << shown_.message

@@ -21,6 +21,18 @@ struct MatchState {
     std::array<i16, 13> Covered{}; // entry n-1 is 1 when number n is covered; 9..12 stay 0
 
     bool soundOn() const { return SoundOn == 1; }
+    // Number 1..9 covered (its flag is 1; a hand-edited file may hold other values), or open
+    // (its flag is 0).
+    bool isCovered(int number) const { return flag(number) == 1; }
+    bool isOpen(int number) const { return flag(number) == 0; }
+    void cover(int number) { Covered[static_cast<std::size_t>(number - 1)] = 1; }
+    void clearBoard() {
+        for (std::size_t i = 0; i < 9; ++i)
+            Covered[i] = 0;
+    }
+
+private:
+    i16 flag(int number) const { return Covered[static_cast<std::size_t>(number - 1)]; }
 };
 
 } // namespace nf

@@ -56,10 +56,7 @@ QWidget* makeLabel(const ControlSpec& design, QWidget* parent, FormWindow* windo
     label->setGeometry(twipsRect(design.left, design.top, design.width, design.height));
     if (design.fitsText)
         label->fitText();
-    QObject::connect(label, &LabelControl::clicked, window,
-                     [window, name = qs(design.name), index = design.index] {
-                         window->dispatchClick(name, index);
-                     });
+    connectClick(label, &LabelControl::clicked, window, design);
     return label;
 }
 
@@ -67,10 +64,7 @@ QWidget* makeImage(const ControlSpec& design, QWidget* parent, FormWindow* windo
     auto* image = new ImageControl(parent);
     image->setGeometry(twipsRect(design.left, design.top, design.width, design.height));
     image->setSunken(design.sunken);
-    QObject::connect(image, &ImageControl::clicked, window,
-                     [window, name = qs(design.name), index = design.index] {
-                         window->dispatchClick(name, index);
-                     });
+    connectClick(image, &ImageControl::clicked, window, design);
     return image;
 }
 
@@ -82,10 +76,7 @@ QWidget* makeCheckBox(const ControlSpec& design, QWidget* parent, FormWindow* wi
                     design.back ? toQColor(*design.back) : systemColours::buttonFace());
     box->setChecked(design.checked);
     box->setGeometry(twipsRect(design.left, design.top, design.width, design.height));
-    QObject::connect(box, &QCheckBox::toggled, window,
-                     [window, name = qs(design.name), index = design.index] {
-                         window->dispatchClick(name, index);
-                     });
+    connectClick(box, &QCheckBox::toggled, window, design);
     return box;
 }
 

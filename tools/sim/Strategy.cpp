@@ -38,7 +38,7 @@ bool coverFaces(HeadlessGame& table) {
 void randomMove(HeadlessGame& table, RandomSource& choices) {
     const ThrowState& t = table.game().throwState();
     const int sum = t.Dice[0] + (t.DiceCount == 1 ? 0 : t.Dice[1]);
-    const bool sumOpen = sum <= 9 && table.match().Covered[static_cast<std::size_t>(sum - 1)] == 0;
+    const bool sumOpen = sum <= 9 && table.match().isOpen(sum);
     const bool facesOpen = t.DiceCount == 2 && t.SumOnly == 0;
     if (sumOpen && (!facesOpen || choices.next() < 0.5))
         coverSum(table);
