@@ -119,7 +119,7 @@ QWidget* makeControl(const ControlSpec& design, QWidget* parent, FormWindow* win
 // the desktop's launcher, would cost a megabyte at start-up for nothing on screen.
 QIcon iconFrom(const GameFolder& folder, const std::string& name) {
     const QString file = qs(name);
-    const int dot = file.lastIndexOf(QLatin1Char('.'));
+    const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
     const QString stem = dot > 0 ? file.left(dot) : file;
     QIcon icon;
     for (int size : {16, 32, 48}) {

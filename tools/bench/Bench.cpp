@@ -47,7 +47,8 @@ void engine() {
             table.newGame();
             table.wait(1);
         }
-        accepted += table.throwDice(1 + i % 6, 1 + (i / 6) % 6) ? 1 : 0;
+        accepted +=
+            table.throwDice(static_cast<int>(1 + i % 6), static_cast<int>(1 + (i / 6) % 6)) ? 1 : 0;
         for (int n = 9; n >= 1; --n)
             table.cover(n);
         if (!table.game().canThrow())
@@ -122,7 +123,7 @@ void rolling(const QString& data) {
         t.start();
         QTest::qWait(2100);
         cpu += cpuSeconds() - cpuStart;
-        wall += t.elapsed() / 1000.0;
+        wall += static_cast<double>(t.elapsed()) / 1000.0;
         board->game().clickNumber(3);
         if (!board->game().canThrow())
             QTest::qWait(2600);

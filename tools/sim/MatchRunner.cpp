@@ -79,7 +79,8 @@ void printFigures(std::ostream& out, const PlayFigures& f, std::uint64_t seed,
         out << std::left << std::setw(9) << colours[p] << std::setw(14)
             << strategyName(strategies[p]) << std::right << std::setw(6) << s.wins << std::setw(8)
             << s.draws << std::setw(13) << mean << std::setw(11) << sd << std::setw(15)
-            << s.clears / n << std::setw(15) << s.throws / n << '\n';
+            << static_cast<double>(s.clears) / n << std::setw(15)
+            << static_cast<double>(s.throws) / n << '\n';
     }
 }
 

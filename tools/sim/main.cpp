@@ -68,8 +68,8 @@ int play(const std::vector<std::string>& args) {
     std::cout.flush();
     // The speed varies from run to run, so it goes apart from the figures the seed decides;
     // on a shared machine the CPU time tells more than the time on the clock.
-    std::cerr << o.matches << " matches in " << wall << " s (" << cpu
-              << " CPU-seconds): " << static_cast<long>(o.matches / std::max(cpu, 1e-9))
+    std::cerr << o.matches << " matches in " << wall << " s (" << cpu << " CPU-seconds): "
+              << static_cast<long>(static_cast<double>(o.matches) / std::max(cpu, 1e-9))
               << " matches per CPU-second\n";
     return 0;
 }
