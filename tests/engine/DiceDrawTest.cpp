@@ -10,7 +10,6 @@
 namespace nf {
 namespace {
 
-using test::FixedClock;
 using test::ScriptedRandom;
 
 // r for k draws, then the figure each draw shows.
@@ -20,7 +19,7 @@ void script(ScriptedRandom& r, std::initializer_list<double> drawsThenFigures) {
 
 TEST(DiceDraw, EachDieKeepsTheLastOfItsDrawsAfterAReseedFromTheTimeOfDay) {
     ScriptedRandom r;
-    FixedClock clock;
+    FixedClock clock{test::kTestTime};
     ThrowState t;
     t.DiceCount = 2;
     script(r, {0.035, 0.0, 0.5, 0.99}); // die 0: k = 3, showing 1, 4, then 6
@@ -32,7 +31,7 @@ TEST(DiceDraw, EachDieKeepsTheLastOfItsDrawsAfterAReseedFromTheTimeOfDay) {
 
 TEST(DiceDraw, ADieDrawnZeroTimesKeepsItsValueOrShowsOne) {
     ScriptedRandom r;
-    FixedClock clock;
+    FixedClock clock{test::kTestTime};
     ThrowState t;
     t.DiceCount = 2;
     t.Dice = {5, 0, 0};
@@ -42,7 +41,7 @@ TEST(DiceDraw, ADieDrawnZeroTimesKeepsItsValueOrShowsOne) {
 
 TEST(DiceDraw, OneDieDrawsOnlyTheFirst) {
     ScriptedRandom r;
-    FixedClock clock;
+    FixedClock clock{test::kTestTime};
     ThrowState t;
     t.DiceCount = 1;
     t.Dice = {0, 3, 0};
@@ -61,7 +60,7 @@ namespace {
 // uniform and always 1 to 6.
 TEST(DiceDraw, ThrowsReseededFromTheClockAreFair) {
     SeededRandom random(2026);
-    test::FixedClock clock;
+    FixedClock clock{test::kTestTime};
     SeededRandom gaps(7);
     ThrowState t;
     t.DiceCount = 2;

@@ -3,6 +3,7 @@
 #include "platform/FitForm.h"
 #include "platform/QtScheduler.h"
 #include "platform/SoundModule.h"
+#include "support/Recorders.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -13,19 +14,8 @@
 
 namespace nf {
 namespace {
-
-struct RecordingSound : SoundPlayer {
-    QStringList played;
-    bool play(const QString& path) override {
-        played << path;
-        return true;
-    }
-};
-
-struct RecordingOpener : DocumentOpener {
-    QStringList opened;
-    void open(const QString& target) override { opened << target; }
-};
+using test::RecordingOpener;
+using test::RecordingSound;
 
 TEST(Services, SoundsAndDocumentsAreNamedInTheGamesFolder) {
     QTemporaryDir dir;
@@ -36,7 +26,8 @@ TEST(Services, SoundsAndDocumentsAreNamedInTheGamesFolder) {
     services.playwav("WAV\\ping.wav");
     services.openDocument("Ninefold Rules.doc");
     services.openAddress("ninefold.example.org");
-    EXPECT_EQ(sound.played, QStringList{dir.filePath("wav/ping.wav")});
+    EXPECT_EQ(services.path("WAV\\ping.wav"), dir.filePath("wav/ping.wav"));
+    EXPECT_EQ(sound.played, QStringList{"ping.wav"});
     EXPECT_EQ(opener.opened,
               (QStringList{dir.filePath("Ninefold Rules.doc"), "http://ninefold.example.org"}));
 }

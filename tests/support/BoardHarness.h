@@ -1,6 +1,7 @@
 #pragma once
 
 #include "QtPrinters.h"
+#include "Recorders.h"
 #include "ScriptedRandom.h"
 #include "board/BoardWindow.h"
 #include "engine/Pauses.h"
@@ -18,19 +19,6 @@
 
 namespace nf::test {
 
-struct RecordingSound : SoundPlayer {
-    QStringList played;
-    bool play(const QString& path) override {
-        played << QFileInfo(path).fileName();
-        return true;
-    }
-};
-
-struct RecordingOpener : DocumentOpener {
-    QStringList opened;
-    void open(const QString& target) override { opened << target; }
-};
-
 // The shared state and services of a run, in a temporary game folder (the generated pictures
 // and sounds linked in), with virtual time, scripted dice and recorded sounds.
 struct TestEnvironment {
@@ -41,7 +29,7 @@ struct TestEnvironment {
     Services services{GameFolder(dir.path()), sound, opener};
     VirtualScheduler scheduler;
     ScriptedRandom random;
-    FixedClock clock;
+    FixedClock clock{kTestTime};
     Environment env{match, services, scheduler, random, clock};
 
     TestEnvironment() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/FixedClock.h"
 #include "engine/Random.h"
 
 #include <deque>
@@ -44,10 +45,7 @@ public:
     void scriptScanOrder(int order) { afterReseeds.push_back({order == 1 ? 0.25 : 0.75}); }
 };
 
-class FixedClock : public Clock {
-public:
-    double seconds = 45296.25; // 12:34:56.25
-    double secondsSinceMidnight() override { return seconds; }
-};
+// 12:34:56.25, where the tests' clock stands unless they move it.
+constexpr double kTestTime = 45296.25;
 
 } // namespace nf::test

@@ -3,11 +3,13 @@
 //   ninefold-bench windows   a four-player match through the real windows, in virtual time
 //   ninefold-bench rolling   CPU time per second while the dice roll on real timers
 #include "board/BoardWindow.h"
+#include "engine/FixedClock.h"
 #include "engine/HeadlessGame.h"
 #include "engine/Pauses.h"
 #include "engine/VirtualScheduler.h"
 #include "platform/LabelControl.h"
 #include "platform/QtScheduler.h"
+#include "platform/StandIns.h"
 #include "sim/MatchRunner.h"
 
 #include <QApplication>
@@ -65,25 +67,17 @@ void engine() {
                 matches / matchWatch.cpu(), matches / matchWatch.wall());
 }
 
-struct Quiet : nf::SoundPlayer, nf::DocumentOpener {
-    bool play(const QString&) override { return true; }
-    void open(const QString&) override {}
-};
-
-struct Noon : nf::Clock {
-    double secondsSinceMidnight() override { return 43200; }
-};
-
 // Clicks "Throw Dice" and the numbers of the board until the match is over.
 void windows(const QString& data) {
     nf::MatchState match;
     match.PlayerCount = 4;
     match.SoundOn = 1;
-    Quiet quiet;
-    nf::Services services(nf::GameFolder(data), quiet, quiet);
+    nf::SilentSound sound;
+    nf::NoDesktop desktop;
+    nf::Services services(nf::GameFolder(data), sound, desktop);
     nf::VirtualScheduler time;
     nf::SeededRandom random(3);
-    Noon clock;
+    nf::FixedClock clock;
     nf::Environment env{match, services, time, random, clock};
     QElapsedTimer elapsed;
     elapsed.start();
@@ -107,8 +101,9 @@ void windows(const QString& data) {
 void rolling(const QString& data) {
     nf::MatchState match;
     match.PlayerCount = 2;
-    Quiet quiet;
-    nf::Services services(nf::GameFolder(data), quiet, quiet);
+    nf::SilentSound sound;
+    nf::NoDesktop desktop;
+    nf::Services services(nf::GameFolder(data), sound, desktop);
     nf::QtScheduler scheduler;
     nf::SeededRandom random(3);
     nf::SystemClock clock;

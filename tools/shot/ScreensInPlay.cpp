@@ -1,25 +1,17 @@
 #include "ScreensInPlay.h"
 
 #include "board/BoardWindow.h"
+#include "engine/FixedClock.h"
 #include "engine/Pauses.h"
 #include "engine/VirtualScheduler.h"
 #include "front/Program.h"
 #include "platform/FormWindow.h"
+#include "platform/StandIns.h"
 
 #include <QCoreApplication>
 
 namespace nf {
 namespace {
-
-struct Silence : SoundPlayer {
-    bool play(const QString&) override { return true; }
-};
-struct NoDesktop : DocumentOpener {
-    void open(const QString&) override {}
-};
-struct Noon : Clock {
-    double secondsSinceMidnight() override { return 43200.0; }
-};
 
 QImage shot(QWidget* window) {
     QCoreApplication::processEvents();
@@ -44,12 +36,12 @@ void playSome(BoardWindow& board, VirtualScheduler& time) {
 
 std::vector<std::pair<QString, QImage>> renderScreensInPlay(const QString& dataFolder) {
     MatchState match;
-    Silence sound;
+    SilentSound sound;
     NoDesktop opener;
     Services services(GameFolder(dataFolder), sound, opener);
     VirtualScheduler time;
     SeededRandom random(2026);
-    Noon clock;
+    FixedClock clock;
     Environment env{match, services, time, random, clock};
     Program program(env);
     std::vector<std::pair<QString, QImage>> shots;
