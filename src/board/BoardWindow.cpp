@@ -2,6 +2,7 @@
 
 #include "BoardControls.h"
 #include "SavedGame.h"
+#include "engine/GameFiles.h"
 #include "platform/CheckBoxControl.h"
 #include "platform/FitForm.h"
 #include "platform/FormWindow.h"
@@ -14,9 +15,6 @@
 
 namespace nf {
 namespace {
-
-const char* const kSpotFiles[] = {"Images\\redspot.jpg", "Images\\magentaspot.jpg",
-                                  "Images\\yellowspot.jpg", "Images\\greenspot.jpg"};
 
 QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
@@ -148,7 +146,7 @@ void BoardWindow::leave() {
         saveGame();
     emit exited();
     if (env_.match.soundOn())
-        env_.services.playwav("wav\\click.wav");
+        env_.services.playwav(gameName(sounds::click));
     deleteLater();
 }
 
@@ -221,7 +219,7 @@ void BoardWindow::showScore(int player, long total) {
 
 void BoardWindow::showSpot(int number, int player) {
     ui_.spots[static_cast<std::size_t>(number - 1)]->loadPicture(
-        env_.services.path(QLatin1String(kSpotFiles[playerOf(player)])));
+        env_.services.path(gameName(pictures::spots[static_cast<std::size_t>(playerOf(player))])));
 }
 
 void BoardWindow::clearSpots() {

@@ -1,6 +1,7 @@
 #include "RestartPrevious.h"
 
 #include "SavedGame.h"
+#include "engine/GameFiles.h"
 
 namespace nf {
 
@@ -17,7 +18,7 @@ BoardWindow* restartPreviousGame(Environment& env, const RestartSteps& steps) {
     if (steps.closeTitle)
         steps.closeTitle();
     if (match.soundOn())
-        env.services.playwav("wav\\click.wav");
+        env.services.playwav(gameName(sounds::click));
     match.RestartPrevious = 0;
     return board;
 }

@@ -35,7 +35,7 @@ public:
     Rgb throwBack = colours::black;
     // Of the sounds only the last and their number: a game played for a million throws keeps
     // no more than one that has just begun.
-    std::string_view lastSound; // one of the names in Sounds.h
+    std::string_view lastSound; // one of the names in GameFiles.h
     long soundsPlayed = 0;
 
     void playSound(std::string_view file) override {

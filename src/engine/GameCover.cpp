@@ -1,5 +1,5 @@
 #include "Game.h"
-#include "Sounds.h"
+#include "GameFiles.h"
 
 namespace nf {
 

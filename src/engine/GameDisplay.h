@@ -12,7 +12,7 @@ class GameDisplay {
 public:
     virtual ~GameDisplay() = default;
 
-    // Only called while sound is on, with one of the names of Sounds.h.
+    // Only called while sound is on, with one of the sounds of GameFiles.h.
     virtual void playSound(std::string_view file) = 0;
 
     virtual void showMessage(std::string_view text) = 0;

@@ -1,6 +1,6 @@
 #include "Game.h"
+#include "GameFiles.h"
 #include "Pauses.h"
-#include "Sounds.h"
 
 namespace nf {
 

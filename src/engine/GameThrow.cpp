@@ -1,8 +1,8 @@
 #include "DiceDraw.h"
 #include "Game.h"
+#include "GameFiles.h"
 #include "NoMoveTest.h"
 #include "Pauses.h"
-#include "Sounds.h"
 
 namespace nf {
 namespace {

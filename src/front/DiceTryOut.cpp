@@ -1,8 +1,8 @@
 #include "DiceTryOut.h"
 
 #include "engine/DiceDraw.h"
+#include "engine/GameFiles.h"
 #include "engine/Pauses.h"
-#include "engine/Sounds.h"
 
 namespace nf {
 namespace {

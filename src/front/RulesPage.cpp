@@ -1,6 +1,7 @@
 #include "RulesPage.h"
 
 #include "Program.h"
+#include "engine/GameFiles.h"
 #include "platform/FitForm.h"
 #include "platform/FormWindow.h"
 #include "platform/ImageControl.h"
@@ -14,9 +15,6 @@ WindowSpec pageSpec(int page) {
     return page == 1 ? doreroduzadSpec() : page == 2 ? doreroduzad2Spec() : doreroduzad2bSpec();
 }
 
-const char* const kPictures[] = {"images\\start.jpg", "images\\board.jpg", "images\\gameover.jpg"};
-constexpr const char* kRulesDocument = "Ninefold Rules.doc";
-
 } // namespace
 
 RulesPage::RulesPage(Program& program, int page) : Screen(program, pageSpec(page)), page_(page) {
@@ -29,12 +27,13 @@ RulesPage::RulesPage(Program& program, int page) : Screen(program, pageSpec(page
         makeTryOut();
     if (page == 3)
         window().onClick("Label2", [this](int) {
-            env().services.openDocument(kRulesDocument);
+            env().services.openDocument(gameName(files::rulesDocument));
             clickSound();
         });
     fitform(&window());
     // A missing picture leaves its place empty.
-    window().control<ImageControl>("Image1")->loadPicture(env().services.path(kPictures[page - 1]));
+    window().control<ImageControl>("Image1")->loadPicture(
+        env().services.path(gameName(pictures::rulesPages[static_cast<std::size_t>(page - 1)])));
 }
 
 void RulesPage::makeTryOut() {

@@ -1,6 +1,7 @@
 #include "Screen.h"
 
 #include "Program.h"
+#include "engine/GameFiles.h"
 #include "platform/FitForm.h"
 #include "platform/FormWindow.h"
 #include "screens/ScreenBuilder.h"
@@ -36,7 +37,7 @@ void Screen::centre() {
 
 void Screen::clickSound() {
     if (env().match.soundOn())
-        env().services.playwav("wav\\click.wav");
+        env().services.playwav(gameName(sounds::click));
 }
 
 } // namespace nf

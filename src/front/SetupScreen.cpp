@@ -1,6 +1,7 @@
 #include "SetupScreen.h"
 
 #include "Program.h"
+#include "engine/GameFiles.h"
 #include "platform/CheckBoxControl.h"
 #include "platform/FitForm.h"
 #include "platform/FormWindow.h"
@@ -36,7 +37,7 @@ bool SetupScreen::load() {
     env().match.ComputerGame = 0;
     centre();
     if (!window().control<ImageControl>("Image2")->loadPicture(
-            env().services.path("Images\\logo2.jpg")))
+            env().services.path(gameName(pictures::logo))))
         return false;
     const QScreen* screen =
         window().screen() ? window().screen() : QGuiApplication::primaryScreen();

@@ -2,6 +2,7 @@
 
 #include "Program.h"
 #include "board/RestartPrevious.h"
+#include "engine/GameFiles.h"
 #include "platform/FitForm.h"
 #include "platform/FormWindow.h"
 #include "platform/PictureBoxControl.h"
@@ -25,7 +26,7 @@ void TitleScreen::load() {
     centre();
     env().match.SoundOn = 1;
     auto* picture = window().control<PictureBoxControl>("Picture1");
-    if (!picture->loadPicture(env().services.path("Images\\opening.jpg")))
+    if (!picture->loadPicture(env().services.path(gameName(pictures::opening))))
         fitform(&window());
 }
 

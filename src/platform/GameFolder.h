@@ -1,8 +1,14 @@
 #pragma once
 
 #include <QString>
+#include <string_view>
 
 namespace nf {
+
+// One of the game's file names (GameFiles.h) as Qt takes it.
+inline QString gameName(std::string_view name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 // Resolves the game's file names ("wav\click.wav", "Images\board.jpg") against the game's
 // folder: backslashes separate parts, and each part matches a file or folder whatever its

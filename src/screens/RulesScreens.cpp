@@ -1,4 +1,5 @@
 #include "Screens.h"
+#include "engine/GameFiles.h"
 #include "engine/Pauses.h"
 
 namespace nf {
@@ -65,7 +66,7 @@ ControlSpec tryOutDie(int index, int left, int top) {
 WindowSpec doreroduzadSpec() {
     WindowSpec w = rulesPage("Doreroduzad");
     w.controls = {
-        image("Image1").at(8760, 4560, 2835, 3615).showing("images\\start.jpg"),
+        image("Image1").at(8760, 4560, 2835, 3615).showing(std::string(pictures::rulesPages[0])),
         text(15, "After five rounds the player with the highest score wins.")
             .at(120, 3960, 11175, 645),
         pageNumber(7, "Page 1 of 3"),
@@ -107,7 +108,7 @@ WindowSpec doreroduzad2Spec() {
     w.controls = {
         timer("Timer5", pauses::kTryOutSettlesAsDesigned),
         timer("Timer8", pauses::kRollingStarts),
-        image("Image1").at(2940, 5040, 6000, 1500).showing("images\\board.jpg"),
+        image("Image1").at(2940, 5040, 6000, 1500).showing(std::string(pictures::rulesPages[1])),
         text(3, "Note that the player must use the scores on both dice. This restricts the "
                 "options if a double is thrown. For example, if a player throws two 4s, then "
                 "the only move available is to place a counter on the number 8. They cannot put "
@@ -180,7 +181,7 @@ WindowSpec doreroduzad2bSpec() {
         heading(8, "7, 8 and 9").at(120, 720, 3945, 285),
         pageButton(0, "Exit").at(11160, 60, 735, 375),
         title(360),
-        image("Image1").at(3540, 4320, 4800, 3600).showing("images\\gameover.jpg"),
+        image("Image1").at(3540, 4320, 4800, 3600).showing(std::string(pictures::rulesPages[2])),
     };
     return w;
 }

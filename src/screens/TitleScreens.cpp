@@ -1,4 +1,5 @@
 #include "Screens.h"
+#include "engine/GameFiles.h"
 
 namespace nf {
 
@@ -20,7 +21,7 @@ WindowSpec titlefrmSpec() {
         pictureBox("Picture1")
             .inside("Frame1")
             .at(360, 1440, 4860, 3120)
-            .showing("Images\\opening.jpg"),
+            .showing(std::string(pictures::opening)),
         label("Label4", "Ninefold")
             .inside("Frame1")
             .textStyle()
@@ -112,7 +113,10 @@ WindowSpec startplay2Spec() {
             .withFont(arial(12.75, true))
             .foreColour(yellow)
             .at(4440, 5520, 735, 375),
-        image("Image2").at(3600, 1320, 1500, 2085).sunkenBorder().showing("Images\\logo2.jpg"),
+        image("Image2")
+            .at(3600, 1320, 1500, 2085)
+            .sunkenBorder()
+            .showing(std::string(pictures::logo)),
         label("Label1", 3, "4")
             .buttonStyle()
             .withFont(numberFont)

@@ -1,8 +1,11 @@
 #include "assets/AssetList.h"
 #include "assets/Wav.h"
+#include "engine/GameFiles.h"
+#include "platform/GameFolder.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -48,8 +51,15 @@ TEST(GeneratedData, SoundsAreShortAudiblePcmThatNeverClips) {
     }
 }
 
+// Every file the game names is made by the build, where the game's folder finds it.
+TEST(GeneratedData, EveryFileTheGameNamesIsMade) {
+    const GameFolder folder(QStringLiteral(NINEFOLD_DATA_DIR));
+    for (std::string_view name : files::dataFiles())
+        EXPECT_TRUE(QFileInfo(folder.path(gameName(name))).isFile()) << name;
+}
+
 TEST(GeneratedData, TheRulesDocumentIsRichTextHoldingTheRules) {
-    const QByteArray doc = readAll(kRulesDocument);
+    const QByteArray doc = readAll(written(files::rulesDocument));
     EXPECT_TRUE(doc.startsWith("{\\rtf1"));
     EXPECT_TRUE(doc.contains("The Rules of Ninefold"));
     EXPECT_TRUE(doc.contains("five rounds"));

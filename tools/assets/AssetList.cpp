@@ -1,17 +1,30 @@
 #include "AssetList.h"
 
+#include "engine/GameFiles.h"
+
 namespace nf::assets {
 
 // Each picture has the size of the place that shows it: the inside of the title screen's
 // picture box, the image places of the setup screen and the rules pages, the spot places.
+QString written(std::string_view gameName) {
+    QString path = QString::fromLatin1(gameName.data(), static_cast<qsizetype>(gameName.size()))
+                       .replace(QLatin1Char('\\'), QLatin1Char('/'));
+    // The game writes the pictures' folder "Images" and "images"; on disk it is one folder.
+    if (path.startsWith(QLatin1String("images/"), Qt::CaseInsensitive))
+        path.replace(0, 6, QStringLiteral("Images"));
+    return path;
+}
+
 std::vector<PictureFile> pictureFiles() {
     std::vector<PictureFile> files = {
-        {"Images/opening.jpg", {320, 204}},  {"Images/logo2.jpg", {100, 139}},
-        {"Images/start.jpg", {189, 241}},    {"Images/board.jpg", {400, 100}},
-        {"Images/gameover.jpg", {320, 240}},
+        {written(pictures::opening), {320, 204}},
+        {written(pictures::logo), {100, 139}},
+        {written(pictures::rulesPages[0]), {189, 241}},
+        {written(pictures::rulesPages[1]), {400, 100}},
+        {written(pictures::rulesPages[2]), {320, 240}},
     };
-    for (const char* colour : {"red", "magenta", "yellow", "green"})
-        files.push_back({QStringLiteral("Images/%1spot.jpg").arg(QLatin1String(colour)), {65, 65}});
+    for (std::string_view spot : pictures::spots)
+        files.push_back({written(spot), {65, 65}});
     // Twice the pixels for dense screens, beside each picture.
     const std::size_t pictures = files.size();
     for (std::size_t i = 0; i < pictures; ++i)
@@ -26,7 +39,8 @@ std::vector<PictureFile> pictureFiles() {
 }
 
 std::vector<QString> soundFiles() {
-    return {"wav/click.wav", "wav/click1.wav", "wav/cupdice.wav", "wav/ping.wav", "wav/gong.wav"};
+    return {written(sounds::click), written(sounds::cover), written(sounds::dice),
+            written(sounds::turnOver), written(sounds::endOfGame)};
 }
 
 } // namespace nf::assets

@@ -2,6 +2,7 @@
 
 #include <QSize>
 #include <QString>
+#include <string_view>
 #include <vector>
 
 namespace nf::assets {
@@ -14,6 +15,8 @@ struct PictureFile {
 
 std::vector<PictureFile> pictureFiles(); // JPEG pictures and PNG icons
 std::vector<QString> soundFiles();
-const char* const kRulesDocument = "Ninefold Rules.doc";
+
+// Where the generator writes one of the game's files (GameFiles.h), relative to its folder.
+QString written(std::string_view gameName);
 
 } // namespace nf::assets

@@ -5,6 +5,7 @@
 #include "RulesDocument.h"
 #include "Sounds.h"
 #include "Wav.h"
+#include "engine/GameFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -32,15 +33,16 @@ QImage drawPicture(const PictureFile& file) {
     const QSize size = file.size / scale;
     const QString name = QString(file.path).remove(QLatin1String("@2x"));
     static const std::map<QString, std::function<QImage(QSize, qreal)>> painters = {
-        {"Images/opening.jpg", openingPicture},   {"Images/logo2.jpg", logoPicture},
-        {"Images/start.jpg", startPicture},       {"Images/board.jpg", boardPicture},
-        {"Images/gameover.jpg", gameOverPicture},
+        {written(pictures::opening), openingPicture},
+        {written(pictures::logo), logoPicture},
+        {written(pictures::rulesPages[0]), startPicture},
+        {written(pictures::rulesPages[1]), boardPicture},
+        {written(pictures::rulesPages[2]), gameOverPicture},
     };
     if (auto it = painters.find(name); it != painters.end())
         return it->second(size, scale);
-    const char* colours[] = {"red", "magenta", "yellow", "green"};
     for (int player = 0; player < 4; ++player)
-        if (name == QStringLiteral("Images/%1spot.jpg").arg(QLatin1String(colours[player])))
+        if (name == written(pictures::spots[static_cast<std::size_t>(player)]))
             return spotPicture(player, size, scale);
     return name.contains(QLatin1String("rings")) ? ringsIcon(file.size.width())
                                                  : dieIcon(file.size.width());
@@ -54,16 +56,18 @@ QStringList generateAll(const QString& folder) {
     for (const PictureFile& file : pictureFiles())
         if (!writeImage(dir.filePath(file.path), drawPicture(file)))
             failed << file.path;
-    const std::vector<std::pair<QString, std::pair<std::vector<float>, float>>> sounds = {
-        {"wav/click.wav", {buttonClick(), 0.8f}}, {"wav/click1.wav", {coverTick(), 0.5f}},
-        {"wav/cupdice.wav", {diceInCup(), 0.7f}}, {"wav/ping.wav", {ping(), 0.6f}},
-        {"wav/gong.wav", {gong(), 0.85f}},
+    const std::vector<std::pair<QString, std::pair<std::vector<float>, float>>> made = {
+        {written(sounds::click), {buttonClick(), 0.8f}},
+        {written(sounds::cover), {coverTick(), 0.5f}},
+        {written(sounds::dice), {diceInCup(), 0.7f}},
+        {written(sounds::turnOver), {ping(), 0.6f}},
+        {written(sounds::endOfGame), {gong(), 0.85f}},
     };
-    for (const auto& [path, sound] : sounds)
+    for (const auto& [path, sound] : made)
         if (!writeBytes(dir.filePath(path), encodeWav(sound.first, sound.second)))
             failed << path;
-    if (!writeBytes(dir.filePath(QString::fromLatin1(kRulesDocument)), rulesDocument()))
-        failed << QString::fromLatin1(kRulesDocument);
+    if (!writeBytes(dir.filePath(written(files::rulesDocument)), rulesDocument()))
+        failed << written(files::rulesDocument);
     return failed;
 }
 
