@@ -34,24 +34,24 @@ TEST(Catalogue, EveryControlIsBuiltAndFoundByNameAndIndex) {
 }
 
 TEST(Catalogue, ClicksReachTheArraysHandlerWithTheIndexUnlessHiddenOrDisabled) {
-    auto window = build(ninefoldSpec());
+    auto window = build(startplay2Spec());
     window->show();
     std::vector<int> clicked;
-    window->onClick("Label2", [&](int index) { clicked.push_back(index); });
-    auto* throwDice = window->control<LabelControl>("Label2", 3);
-    QTest::mouseClick(window->control<LabelControl>("Label2", 4), Qt::LeftButton);
-    QTest::mouseClick(throwDice, Qt::LeftButton);
-    throwDice->setEnabled(false);
-    QTest::mouseClick(throwDice, Qt::LeftButton);
-    throwDice->setEnabled(true);
-    throwDice->hide();
-    QTest::mouseClick(throwDice, Qt::LeftButton);
-    EXPECT_EQ(clicked, (std::vector<int>{4, 3}));
+    window->onClick("Label1", [&](int index) { clicked.push_back(index); });
+    auto* three = window->control<LabelControl>("Label1", 2);
+    QTest::mouseClick(window->control<LabelControl>("Label1", 3), Qt::LeftButton);
+    QTest::mouseClick(three, Qt::LeftButton);
+    three->setEnabled(false);
+    QTest::mouseClick(three, Qt::LeftButton);
+    three->setEnabled(true);
+    three->hide();
+    QTest::mouseClick(three, Qt::LeftButton);
+    EXPECT_EQ(clicked, (std::vector<int>{3, 2}));
 
     int boxClicks = 0;
     window->onClick("Check1", [&](int) { ++boxClicks; });
     auto* box = window->control<CheckBoxControl>("Check1");
-    box->setChecked(true); // the program's change runs the click handler too
+    box->setChecked(!box->isChecked()); // the program's change runs the click handler too
     EXPECT_EQ(boxClicks, 1);
 }
 

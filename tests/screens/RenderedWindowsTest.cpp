@@ -1,3 +1,5 @@
+#include "board/BoardControls.h"
+#include "platform/CheckBoxControl.h"
 #include "platform/FormWindow.h"
 #include "platform/GameFolder.h"
 #include "platform/LabelControl.h"
@@ -8,6 +10,7 @@
 #include "support/Pixels.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace nf {
 namespace {
@@ -26,30 +29,29 @@ QRect placeOf(const WindowSpec& design, const ControlSpec& c) {
     return twipsRect(c.left, c.top, c.width, c.height).translated(design.border, design.border);
 }
 
-QRect placeOf(const WindowSpec& design, const std::string& name, int index = -1) {
-    return placeOf(design, *design.find(name, index));
-}
-
+// The board as created, its controls found as the board window finds them.
 class Board : public ::testing::Test {
 protected:
     const WindowSpec design = ninefoldSpec();
     const QImage shot = render(design);
+    const std::unique_ptr<FormWindow> window{buildWindow(design, GameFolder(NINEFOLD_DATA_DIR))};
+    const BoardControls ui = completeBoard(*window, design, {});
 };
 
 TEST_F(Board, BlueBehindEverythingAndTheScoreLabelsInTheirColours) {
     ASSERT_EQ(shot.size(), QSize(794, 614));
     EXPECT_EQ(shot.pixelColor(400, 560), kBlue);
     EXPECT_EQ(shot.pixelColor(5, 610), kBlue);
-    const QRect red = placeOf(design, "Label5", 0).adjusted(2, 2, -2, -2);
+    const QRect red = ui.totals[0]->geometry().adjusted(2, 2, -2, -2);
     EXPECT_GT(countPixels(shot, red, is(Qt::red)), red.width() * red.height() / 2);
     EXPECT_GT(countPixels(shot, red, is(Qt::white)), 40) << "a white 0";
-    const QRect magenta = placeOf(design, "Label5", 1).adjusted(2, 2, -2, -2);
+    const QRect magenta = ui.totals[1]->geometry().adjusted(2, 2, -2, -2);
     EXPECT_GT(countPixels(shot, magenta, is(Qt::magenta)), magenta.width() * magenta.height() / 2);
     EXPECT_GT(countPixels(shot, magenta, is(Qt::black)), 40) << "a black 0";
 }
 
 TEST_F(Board, TheBoxIsAThreePixelYellowOutlineBehindTheTiles) {
-    const QRect box = placeOf(design, "Shape1");
+    const QRect box = ui.frame->geometry();
     const int midY = box.center().y();
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(shot.pixelColor(box.left() + i, midY), kYellow);
@@ -58,12 +60,12 @@ TEST_F(Board, TheBoxIsAThreePixelYellowOutlineBehindTheTiles) {
     }
     EXPECT_EQ(shot.pixelColor(box.left() + 3, midY), kBlue);
     EXPECT_EQ(shot.pixelColor(box.center().x(), box.top() + 3), kBlue);
-    const QRect tile = placeOf(design, "Label3", 0);
+    const QRect tile = ui.numbers[0]->geometry();
     EXPECT_EQ(shot.pixelColor(tile.left() + 4, tile.bottom() - 4), QColor(Qt::black));
 }
 
 TEST_F(Board, TheFirstTileIsBlackWithARedOneAboutFortyEightPixelsHigh) {
-    const QRect tile = placeOf(design, "Label3", 0).adjusted(2, 2, -2, -2);
+    const QRect tile = ui.numbers[0]->geometry().adjusted(2, 2, -2, -2);
     EXPECT_GT(countPixels(shot, tile, is(Qt::black)), tile.width() * tile.height() / 2);
     const auto [top, bottom] = rowSpan(shot, tile, is(Qt::red));
     ASSERT_GE(top, 0);
@@ -71,8 +73,8 @@ TEST_F(Board, TheFirstTileIsBlackWithARedOneAboutFortyEightPixelsHigh) {
 }
 
 TEST_F(Board, TheHiddenCheckBoxIsNotDrawn) {
-    const QRect box = placeOf(design, "Check1");
-    const QRect clearOfCaption(box.left(), box.top(), placeOf(design, "Label6").left() - box.left(),
+    const QRect box = ui.singleDie->geometry();
+    const QRect clearOfCaption(box.left(), box.top(), ui.round->geometry().left() - box.left(),
                                box.height());
     EXPECT_EQ(countPixels(shot, clearOfCaption, is(kBlue)),
               clearOfCaption.width() * clearOfCaption.height());
