@@ -33,11 +33,11 @@ BoardWindow::BoardWindow(Environment& env, Opening opening)
                   opening) {}
 
 BoardWindow::BoardWindow(Environment& env, const Design& design, Opening opening)
-    : env_(env), totalsOfThePlayers_(design.totalsOfThePlayers),
-      window_(buildWindow(design.window, env.services.folder())), game_(design.makeGame(*this)) {
+    : WindowOwner(buildWindow(design.window, env.services.folder())), env_(env),
+      totalsOfThePlayers_(design.totalsOfThePlayers), game_(design.makeGame(*this)) {
     // The board's keys reach the window: 1 to 9 for the numbers, Space or Enter to throw.
-    window_->setKeyboardButtons(false);
-    ui_ = completeBoard(*window_, design.window,
+    window().setKeyboardButtons(false);
+    ui_ = completeBoard(window(), design.window,
                         {[this] { clickButton([this] { game_->clickThrowDice(); }); },
                          [this] { clickButton([this] { game_->clickNewGame(); }); },
                          [this] { clickButton([this] { exitBoard(); }); },
@@ -50,9 +50,9 @@ BoardWindow::BoardWindow(Environment& env, const Design& design, Opening opening
 BoardWindow::~BoardWindow() = default;
 
 void BoardWindow::connectWindow() {
-    window_->onKey([this](int key) { return pressKey(key); });
+    window().onKey([this](int key) { return pressKey(key); });
     ui_.singleDie->setFocusPolicy(Qt::TabFocus); // a click leaves Space to the throw
-    window_->onCloseRequest([this] {
+    window().onCloseRequest([this] {
         if (game_->handOverPending())
             return false;
         leave();
@@ -61,19 +61,19 @@ void BoardWindow::connectWindow() {
 }
 
 void BoardWindow::load(Opening opening) {
-    fitform(window_.get());
-    ui_.singleDie->setColours(ui_.singleDie->foreColour(), window_->background());
+    fitform(&window());
+    ui_.singleDie->setColours(ui_.singleDie->foreColour(), window().background());
     ui_.frame->lower();
     showPlayersScoreLabels();
     nameForScreenReaders();
     game_->load(opening);
-    ui_.singleDie->setColours(ui_.message->foreColour(), window_->background());
+    ui_.singleDie->setColours(ui_.message->foreColour(), window().background());
     ui_.round->setForeColour(ui_.message->foreColour());
 }
 
 void BoardWindow::show() {
-    window_->show();
-    fitform(window_.get()); // again, now that the window manager has framed the window
+    window().show();
+    fitform(&window()); // again, now that the window manager has framed the window
 }
 
 // The one-player board keeps Red's and Magenta's, as designed, whatever a saved game says.
@@ -124,30 +124,20 @@ void BoardWindow::clickSingleDieBox() {
     }
 }
 
-void BoardWindow::discard() {
-    if (closed_)
-        return;
-    closed_ = true;
-    window_->closeWindow();
-    deleteLater();
-}
-
 void BoardWindow::exitBoard() {
     leave();
-    window_->closeWindow();
+    window().closeWindow();
 }
 
 // "Exit": an unfinished match is saved, the title screen takes over, the board goes.
 void BoardWindow::leave() {
-    if (closed_)
+    if (!markClosed())
         return;
-    closed_ = true;
     if (game_->endState().GameOver == 0)
         saveGame();
     emit exited();
     if (env_.match.soundOn())
         env_.services.playwav(gameName(sounds::click));
-    deleteLater();
 }
 
 void BoardWindow::saveGame() {

@@ -4,9 +4,9 @@
 #include "Environment.h"
 #include "engine/Game.h"
 #include "engine/GameDisplay.h"
+#include "platform/WindowOwner.h"
 #include "screens/Catalogue.h"
 
-#include <QObject>
 #include <functional>
 #include <memory>
 
@@ -19,7 +19,7 @@ class LabelControl;
 // engine's game on the catalogue's controls, reading colours back from them as the game
 // does, and turns clicks into the game's operations. "Exit" saves an unfinished match and
 // closes the window; the window is discarded when it closes.
-class BoardWindow : public QObject, protected GameDisplay {
+class BoardWindow : public WindowOwner, protected GameDisplay {
     Q_OBJECT
 public:
     // The board for two to four people, built and loaded: a new match, or the match in the
@@ -28,10 +28,6 @@ public:
     ~BoardWindow() override;
 
     void show();
-    // Closes the board without saving, as the program ends.
-    void discard();
-    bool isClosed() const { return closed_; }
-    FormWindow& window() const { return *window_; }
     const BoardControls& controls() const { return ui_; }
     Game& game() const { return *game_; }
 
@@ -81,10 +77,8 @@ private:
     void saveGame();
     void setDiceColours(const QColor& back, const QColor& text);
 
-    std::unique_ptr<FormWindow> window_;
     std::unique_ptr<Game> game_;
     BoardControls ui_;
-    bool closed_ = false;
 };
 
 } // namespace nf

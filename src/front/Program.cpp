@@ -79,7 +79,7 @@ void Program::quit() {
     for (int page = 1; page <= 3; ++page)
         closeRulesPage(page);
     if (isOpen(board_))
-        board_->discard();
+        board_->close(); // without saving, as the program ends
     if (isOpen(setup_))
         setup_->close();
     closeBackdrop();

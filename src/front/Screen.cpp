@@ -9,8 +9,8 @@
 namespace nf {
 
 Screen::Screen(Program& program, const WindowSpec& design)
-    : program_(program), design_(design),
-      window_(buildWindow(design, program.env().services.folder())) {}
+    : WindowOwner(buildWindow(design, program.env().services.folder())), program_(program),
+      design_(design) {}
 
 Screen::~Screen() = default;
 
@@ -19,20 +19,12 @@ Environment& Screen::env() const {
 }
 
 void Screen::show() {
-    window_->show();
-    window_->raise();
-}
-
-void Screen::close() {
-    if (closed_)
-        return;
-    closed_ = true;
-    window_->closeWindow();
-    deleteLater();
+    window().show();
+    window().raise();
 }
 
 void Screen::centre() {
-    centreform(window_.get());
+    centreform(&window());
 }
 
 void Screen::clickSound() {

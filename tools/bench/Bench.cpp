@@ -95,7 +95,7 @@ void windows(const QString& data) {
     std::printf("windows: a four-player match through the board window took %lld ms "
                 "(%ld clicks, virtual time)\n",
                 static_cast<long long>(elapsed.elapsed()), clicks);
-    board->discard();
+    board->close();
 }
 
 void rolling(const QString& data) {
@@ -124,7 +124,7 @@ void rolling(const QString& data) {
             QTest::qWait(2600);
     }
     std::printf("rolling: %.3f s of CPU per second while the dice roll (offscreen)\n", cpu / wall);
-    board->discard();
+    board->close();
 }
 
 } // namespace

@@ -68,7 +68,7 @@ std::vector<std::pair<QString, QImage>> renderScreensInPlay(const QString& dataF
         BoardWindow* board = program.openBoard(computer, Opening::New);
         playSome(*board, time);
         shots.push_back({board->window().name(), shot(&board->window())});
-        board->discard();
+        board->close();
     }
     program.quit();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
