@@ -29,7 +29,7 @@ public:
     bool secondDieVisible = true;
     bool boxVisible = false;
     bool boxTicked = false;
-    Rgb boxText = colours::black;
+    Rgb boxText = colours::red; // the window's load gives the box the message's colour
     bool throwEnabled = true;
     Rgb throwText = colours::red;
     Rgb throwBack = colours::black;

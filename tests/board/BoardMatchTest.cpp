@@ -7,7 +7,7 @@ namespace nf {
 namespace {
 using test::BoardHarness;
 
-const QColor kRed(255, 0, 0), kMagenta(255, 0, 255), kYellow(255, 255, 0);
+const QColor kRed(255, 0, 0);
 
 // Each colour's scoring throw and the sum it covers.
 struct Move {
@@ -75,31 +75,6 @@ TEST(BoardMatch, AWholeThreePlayerMatchPlayedWithTheMouse) {
     EXPECT_EQ(h.ui().message->foreColour(), settled) << "no more blinking";
 }
 
-TEST(BoardMatch, HandOverRecoloursTheBoardForTheNextPlayer) {
-    BoardHarness h;
-    h.openNew(2);
-    EXPECT_EQ(h.ui().dice[0]->backColour(), kRed);
-    EXPECT_EQ(h.ui().dice[0]->foreColour(), QColor(Qt::white));
-    h.throwDice(2, 3);
-    h.clickNumber(5);
-    EXPECT_FALSE(h.ui().spots[4]->picture().isNull());
-    EXPECT_EQ(h.ui().numbers[4]->backColour(), QColor(128, 64, 0));
-    h.throwDice(5, 5);
-    h.wait(pauses::kHandOver);
-    EXPECT_EQ(h.ui().message->text(), "MAGENTA TO PLAY");
-    EXPECT_EQ(h.ui().message->foreColour(), kMagenta);
-    for (int die = 0; die < 2; ++die) {
-        EXPECT_EQ(h.ui().dice[die]->backColour(), kMagenta);
-        EXPECT_EQ(h.ui().dice[die]->foreColour(), QColor(Qt::black));
-        EXPECT_TRUE(h.ui().dice[die]->text().isEmpty());
-    }
-    EXPECT_EQ(h.ui().numbers[4]->backColour(), QColor(Qt::black));
-    EXPECT_EQ(h.ui().numbers[4]->foreColour(), kMagenta);
-    EXPECT_TRUE(h.ui().spots[4]->picture().isNull());
-    EXPECT_EQ(h.ui().throwDice->foreColour(), kMagenta);
-    EXPECT_EQ(h.ui().round->foreColour(), kMagenta);
-}
-
 TEST(BoardMatch, ButtonsAreDeadWhileAClearedBoardComes) {
     BoardHarness h;
     h.match = {};
@@ -118,23 +93,6 @@ TEST(BoardMatch, ButtonsAreDeadWhileAClearedBoardComes) {
     EXPECT_EQ(h.ui().message->text(), "RED TO PLAY");
     EXPECT_EQ(h.ui().round->text(), "ROUND 2 OF 5");
     EXPECT_EQ(h.ui().totals[0]->text(), "9");
-}
-
-TEST(BoardMatch, TheSingleDieBoxOffersOneDieBetweenThrows) {
-    BoardHarness h;
-    h.openResumedWith({7, 8});
-    auto* box = h.ui().singleDie;
-    h.throwDice(4, 5);
-    EXPECT_FALSE(box->isVisible());
-    h.clickNumber(9);
-    ASSERT_TRUE(box->isVisible());
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(10, box->height() / 2));
-    EXPECT_FALSE(h.ui().dice[1]->isVisible());
-    h.throwDice(3);
-    EXPECT_EQ(h.ui().dice[0]->text(), "3");
-    EXPECT_FALSE(box->isVisible());
-    h.clickNumber(3);
-    EXPECT_EQ(h.ui().totals[0]->text(), "12");
 }
 
 TEST(BoardMatch, TheCloseBoxActsAsExit) {
