@@ -171,23 +171,6 @@ void computersTurn(BoardHarness& h) {
            pauses::kThrowSettles + 500 + 2000);
 }
 
-TEST(ComputerTurn, ClearingTheBoardAtTheLastTryLeadsToOneThrowOnTheClearedBoard) {
-    BoardHarness h;
-    openForComputer(h, {1, 2, 3, 4, 5, 6, 7, 8});
-    EXPECT_EQ(watchThrowAndScan(h, 4, 5, 2), (Covers{{9, 9}}));
-    auto throws = [&] { return h.sound.played.count("cupdice.wav"); };
-    const int before = throws();
-    h.random.scriptDice(1, 2);
-    h.wait(2999);
-    EXPECT_EQ(throws(), before) << "no throw while the board is being cleared";
-    EXPECT_EQ(h.ui().message->text(), "MAGENTA TO PLAY");
-    h.wait(1);
-    EXPECT_EQ(throws(), before + 1) << "1000 ms after the new start";
-    h.wait(pauses::kThrowSettles);
-    EXPECT_EQ(h.ui().dice[0]->text(), "1");
-    EXPECT_EQ(h.ui().dice[1]->text(), "2");
-}
-
 TEST(ComputerTurn, AWholeMatchAgainstTheComputer) {
     BoardHarness h;
     h.match.ComputerGame = 1;
