@@ -7,14 +7,6 @@ namespace nf {
 namespace {
 using test::BoardHarness;
 
-const QColor kRed(255, 0, 0);
-
-// Each colour's scoring throw and the sum it covers.
-struct Move {
-    int d1, d2, number;
-};
-const Move kMoves[] = {{6, 3, 9}, {4, 4, 8}, {1, 1, 2}};
-
 void expectButtonsDead(BoardHarness& h) {
     const QString message = h.ui().message->text(), round = h.ui().round->text();
     h.click(h.ui().newGame);   // New Game
@@ -26,53 +18,24 @@ void expectButtonsDead(BoardHarness& h) {
     EXPECT_EQ(h.ui().round->text(), round);
 }
 
-TEST(BoardMatch, AWholeThreePlayerMatchPlayedWithTheMouse) {
+// The match's course is the engine's (its tests, and the comparison of the board with the
+// headless board); the window's own part in a hand-over is that its buttons take no clicks.
+TEST(BoardMatch, ButtonsAreDeadThroughTheHandOver) {
     BoardHarness h;
     h.openNew(3);
-    EXPECT_EQ(h.ui().message->text(), "RED TO PLAY");
-    EXPECT_TRUE(h.ui().totals[2]->isVisible());
-    EXPECT_FALSE(h.ui().totals[3]->isVisible());
-
-    for (int turn = 0; turn < 15; ++turn) {
-        const int player = turn % 3;
-        SCOPED_TRACE(turn);
-        EXPECT_EQ(h.ui().round->text(), QString("ROUND %1 OF 5").arg(turn / 3 + 1));
-        h.throwDice(kMoves[player].d1, kMoves[player].d2);
-        h.clickNumber(kMoves[player].number);
-        h.throwDice(6, 6);
-        const QColor colour = h.ui().message->foreColour();
-        h.wait(499);
-        expectButtonsDead(h);
-        h.wait(1);
-        EXPECT_EQ(h.ui().message->text(), "TURN OVER");
-        EXPECT_EQ(h.ui().message->foreColour(), colour) << "still in the old colour";
-        EXPECT_EQ(h.sound.played.last(), "ping.wav");
-        h.wait(1999);
-        expectButtonsDead(h);
-        h.wait(1);
-    }
-    EXPECT_EQ(h.ui().totals[0]->text(), "45");
-    EXPECT_EQ(h.ui().totals[1]->text(), "40");
-    EXPECT_EQ(h.ui().totals[2]->text(), "10");
-    EXPECT_EQ(h.ui().message->text(), "RED HAS WON!");
-    EXPECT_EQ(h.ui().round->text(), "END OF GAME");
-    EXPECT_EQ(h.sound.played.last(), "gong.wav");
-    EXPECT_FALSE(h.ui().throwDice->isEnabled());
-
-    for (const QColor& expected : {kRed, QColor(Qt::white), kRed, QColor(Qt::white)}) {
-        EXPECT_EQ(h.ui().message->foreColour(), expected);
-        h.wait(250);
-    }
-
-    h.click(h.ui().newGame);
+    h.throwDice(6, 6);
+    h.wait(pauses::kTurnOverShown - 1);
+    expectButtonsDead(h);
     h.wait(1);
-    EXPECT_EQ(h.ui().message->text(), "RED TO PLAY");
-    EXPECT_EQ(h.ui().round->text(), "ROUND 1 OF 5");
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(h.ui().totals[i]->text(), "0");
-    const QColor settled = h.ui().message->foreColour();
-    h.wait(1000);
-    EXPECT_EQ(h.ui().message->foreColour(), settled) << "no more blinking";
+    EXPECT_EQ(h.ui().message->text(), "TURN OVER");
+    EXPECT_EQ(h.sound.played.last(), "ping.wav");
+    h.wait(pauses::kNextTurnStarts - 1);
+    expectButtonsDead(h);
+    h.wait(1);
+    EXPECT_EQ(h.ui().message->text(), "MAGENTA TO PLAY");
+    h.click(h.ui().newGame);
+    h.wait(pauses::kNewMatchStarts);
+    EXPECT_EQ(h.ui().message->text(), "RED TO PLAY") << "the buttons work again";
 }
 
 TEST(BoardMatch, ButtonsAreDeadWhileAClearedBoardComes) {
