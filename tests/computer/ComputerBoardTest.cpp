@@ -160,42 +160,6 @@ TEST(ComputerTurn, NewGameDuringTheScanGivesRedANewMatchAndNoComputerThrow) {
     EXPECT_TRUE(h.ui().throwDice->isEnabled());
 }
 
-// One turn of the computer: 3 and 4, covering 7 by scanning from 9 down, then double six.
-void computersTurn(BoardHarness& h) {
-    ASSERT_EQ(h.ui().message->text(), "MAGENTA TO PLAY");
-    h.random.scriptDice(3, 4);
-    h.random.scriptScanOrder(1);
-    h.random.scriptDice(6, 6);
-    h.random.scriptScanOrder(1);
-    h.wait(pauses::kComputerThrows + pauses::kThrowSettles + 4500 + pauses::kComputerThrows +
-           pauses::kThrowSettles + 500 + 2000);
-}
-
-TEST(ComputerTurn, AWholeMatchAgainstTheComputer) {
-    BoardHarness h;
-    h.match.ComputerGame = 1;
-    h.match.PlayerCount = 2;
-    h.open<ComputerBoardWindow>();
-    EXPECT_FALSE(h.ui().totals[2]->isVisible());
-    EXPECT_FALSE(h.ui().totals[3]->isVisible());
-    for (int round = 1; round <= 5; ++round) {
-        SCOPED_TRACE(round);
-        EXPECT_EQ(h.ui().round->text(), QString("ROUND %1 OF 5").arg(round));
-        h.throwDice(6, 3);
-        h.clickNumber(9);
-        h.throwDice(6, 6);
-        h.wait(pauses::kHandOver);
-        computersTurn(h);
-    }
-    EXPECT_EQ(h.ui().totals[0]->text(), "45");
-    EXPECT_EQ(h.ui().totals[1]->text(), "35");
-    EXPECT_EQ(h.ui().message->text(), "RED HAS WON!");
-    EXPECT_EQ(h.ui().round->text(), "END OF GAME");
-    h.click(h.ui().exit);
-    EXPECT_TRUE(h.exited);
-    EXPECT_TRUE(h.savedGame().isEmpty()) << "a finished match is not saved";
-}
-
 TEST(ComputerTurn, AMatchLeftOnTheComputersTurnResumesByItself) {
     BoardHarness h;
     openForComputer(h, {4, 5});

@@ -102,23 +102,5 @@ TEST(CoverRules, UnrelatedClickOffersTheBoxBetweenThrowsAndTheChoiceStaysForTheT
     EXPECT_TRUE(table->shown().secondDieVisible);
 }
 
-TEST(CoverRules, TheNinthNumberScoresThenClearsTheBoardForTheSamePlayer) {
-    auto table = tableWith({1, 2, 3, 4, 5, 6, 7, 8}, 2, 1);
-    table->match().Scores[1] = 36;
-    table->throwDice(4, 5);
-    EXPECT_TRUE(table->cover(9));
-    EXPECT_EQ(table->match().Scores[1], 45);
-    EXPECT_TRUE(table->game().handOverPending());
-    EXPECT_FALSE(table->cover(1));
-    table->wait(1999);
-    EXPECT_EQ(coveredNumbers(table->match()).size(), 9u);
-    table->wait(1);
-    EXPECT_TRUE(coveredNumbers(table->match()).empty());
-    EXPECT_EQ(table->match().CurrentPlayer, 1);
-    EXPECT_EQ(table->shown().message, "MAGENTA TO PLAY");
-    EXPECT_EQ(table->match().Scores[1], 45);
-    EXPECT_TRUE(table->game().canThrow());
-}
-
 } // namespace
 } // namespace nf

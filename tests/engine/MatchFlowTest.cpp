@@ -65,7 +65,10 @@ TEST(MatchFlow, ClearingTheBoardKeepsTheRoundAndThePlayer) {
         table->throwDice(4, 5);
         ASSERT_TRUE(table->cover(9));
         EXPECT_FALSE(table->newGame());
-        table->wait(2000);
+        EXPECT_FALSE(table->cover(1)) << "nothing is taken while the board is cleared";
+        table->wait(pauses::kNextTurnStarts - 1);
+        EXPECT_EQ(coveredNumbers(table->match()).size(), 9u);
+        table->wait(1);
         EXPECT_EQ(table->match().RoundNumber, 3);
         EXPECT_EQ(table->shown().round, "ROUND 3 OF 5");
         EXPECT_EQ(table->match().CurrentPlayer, player);
