@@ -12,7 +12,6 @@
 
 namespace nf {
 
-class FormWindow;
 class LabelControl;
 
 // The board window `ninefold`: the game on screen for two to four people. It shows the

@@ -6,7 +6,6 @@
 
 namespace nf {
 
-class FormWindow;
 class Program;
 
 // A window of the front end, built from the catalogue when it is opened and discarded when

@@ -43,9 +43,13 @@ struct TestEnvironment {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    static void click(FormWindow& window, const char* name, int index = -1) {
-        QWidget* control = window.widget(QLatin1String(name), index);
+    // A click near the left edge, where a check box takes it too.
+    static void press(QWidget* control) {
         QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(3, control->height() / 2));
+    }
+    // A click, then the windows it closed let go.
+    static void click(FormWindow& window, const char* name, int index = -1) {
+        press(window.widget(QLatin1String(name), index));
         discardClosed();
     }
     static QString text(FormWindow& window, const char* name, int index = -1) {
@@ -111,9 +115,7 @@ struct BoardHarness : TestEnvironment {
     FormWindow& window() const { return board->window(); }
     const BoardControls& ui() const { return board->controls(); }
     // The board stays until the test ends, also after Exit, so that it can still be looked at.
-    static void click(QWidget* control) {
-        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(3, control->height() / 2));
-    }
+    static void click(QWidget* control) { press(control); }
     void clickNumber(int number) { click(ui().numbers[static_cast<std::size_t>(number - 1)]); }
     // "Throw Dice" with these dice, then the time for them to settle.
     void throwDice(int d1, int d2 = 0) {

@@ -28,7 +28,7 @@ struct ProgramHarness : TestEnvironment {
     void onSetup(const char* name, int index = -1) { click(*setup(), name, index); }
     const BoardControls& boardUi() const { return program.board()->controls(); }
     void onBoard(QWidget* control) {
-        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(3, control->height() / 2));
+        press(control);
         discardClosed();
     }
 
