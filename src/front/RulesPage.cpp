@@ -4,7 +4,6 @@
 #include "engine/GameFiles.h"
 #include "platform/FitForm.h"
 #include "platform/FormWindow.h"
-#include "platform/ImageControl.h"
 #include "platform/LabelControl.h"
 #include "screens/Screens.h"
 
@@ -32,8 +31,7 @@ RulesPage::RulesPage(Program& program, int page) : Screen(program, pageSpec(page
         });
     fitform(&window());
     // A missing picture leaves its place empty.
-    window().control<ImageControl>("Image1")->loadPicture(
-        env().services.path(gameName(pictures::rulesPages[static_cast<std::size_t>(page - 1)])));
+    loadDesignedPicture("Image1");
 }
 
 void RulesPage::makeTryOut() {

@@ -27,6 +27,10 @@ void Screen::centre() {
     centreform(&window());
 }
 
+bool Screen::loadDesignedPicture(std::string_view control) {
+    return loadCataloguePicture(window(), design_, control, env().services.folder());
+}
+
 void Screen::clickSound() {
     if (env().match.soundOn())
         env().services.playwav(gameName(sounds::click));

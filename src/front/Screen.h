@@ -22,6 +22,9 @@ protected:
     // Centres the window on its screen at its designed size.
     void centre();
     void clickSound();
+    // Loads the picture the catalogue names for the control, as a rendered window shows it;
+    // false when it does not load.
+    bool loadDesignedPicture(std::string_view control);
     Environment& env() const;
 
     Program& program_;

@@ -1,11 +1,9 @@
 #include "SetupScreen.h"
 
 #include "Program.h"
-#include "engine/GameFiles.h"
 #include "platform/CheckBoxControl.h"
 #include "platform/FitForm.h"
 #include "platform/FormWindow.h"
-#include "platform/ImageControl.h"
 #include "screens/Screens.h"
 
 #include <QGuiApplication>
@@ -36,8 +34,7 @@ SetupScreen::SetupScreen(Program& program) : Screen(program, startplay2Spec()) {
 bool SetupScreen::load() {
     env().match.ComputerGame = 0;
     centre();
-    if (!window().control<ImageControl>("Image2")->loadPicture(
-            env().services.path(gameName(pictures::logo))))
+    if (!loadDesignedPicture("Image2"))
         return false;
     const QScreen* screen =
         window().screen() ? window().screen() : QGuiApplication::primaryScreen();

@@ -2,10 +2,8 @@
 
 #include "Program.h"
 #include "board/RestartPrevious.h"
-#include "engine/GameFiles.h"
 #include "platform/FitForm.h"
 #include "platform/FormWindow.h"
-#include "platform/PictureBoxControl.h"
 #include "screens/Screens.h"
 
 namespace nf {
@@ -25,8 +23,7 @@ TitleScreen::TitleScreen(Program& program) : Screen(program, titlefrmSpec()) {
 void TitleScreen::load() {
     centre();
     env().match.SoundOn = 1;
-    auto* picture = window().control<PictureBoxControl>("Picture1");
-    if (!picture->loadPicture(env().services.path(gameName(pictures::opening))))
+    if (!loadDesignedPicture("Picture1"))
         fitform(&window());
 }
 

@@ -185,17 +185,29 @@ QWidget* loadControl(FormWindow& window, const ControlSpec& design) {
     return control;
 }
 
+bool loadCataloguePicture(FormWindow& window, const ControlSpec& design, const GameFolder& folder) {
+    if (design.picture.empty())
+        return false;
+    QWidget* control = window.widget(qs(design.name), design.index);
+    const QString path = folder.path(qs(design.picture));
+    if (auto* image = qobject_cast<ImageControl*>(control))
+        return image->loadPicture(path);
+    if (auto* box = qobject_cast<PictureBoxControl*>(control))
+        return box->loadPicture(path);
+    return false;
+}
+
+bool loadCataloguePicture(FormWindow& window, const WindowSpec& design, std::string_view control,
+                          const GameFolder& folder) {
+    for (const ControlSpec& c : design.controls)
+        if (c.name == control)
+            return loadCataloguePicture(window, c, folder);
+    return false;
+}
+
 void loadCataloguePictures(FormWindow& window, const WindowSpec& design, const GameFolder& folder) {
-    for (const ControlSpec& c : design.controls) {
-        if (c.picture.empty())
-            continue;
-        QWidget* control = window.widget(qs(c.name), c.index);
-        const QString path = folder.path(qs(c.picture));
-        if (auto* image = qobject_cast<ImageControl*>(control))
-            image->loadPicture(path);
-        else if (auto* box = qobject_cast<PictureBoxControl*>(control))
-            box->loadPicture(path);
-    }
+    for (const ControlSpec& c : design.controls)
+        loadCataloguePicture(window, c, folder);
 }
 
 } // namespace nf

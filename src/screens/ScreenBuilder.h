@@ -3,6 +3,7 @@
 #include "Catalogue.h"
 
 #include <QColor>
+#include <string_view>
 
 class QWidget;
 
@@ -19,8 +20,11 @@ FormWindow* buildWindow(const WindowSpec& design, const GameFolder& folder);
 // control array, say), on top of the others; it starts hidden.
 QWidget* loadControl(FormWindow& window, const ControlSpec& design);
 
-// Puts into the window the pictures that its load gives it, as named in the catalogue.
+// Puts into the window the pictures that its load gives it, as named in the catalogue: all of
+// them (for a picture of the window), or one control's, false when it does not load.
 void loadCataloguePictures(FormWindow& window, const WindowSpec& design, const GameFolder& folder);
+bool loadCataloguePicture(FormWindow& window, const WindowSpec& design, std::string_view control,
+                          const GameFolder& folder);
 
 QColor toQColor(Rgb colour);
 
