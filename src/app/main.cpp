@@ -11,7 +11,8 @@
 #include <iostream>
 
 int main(int argc, char** argv) {
-    if (const auto ended = nf::answerCommandLine(argc, argv))
+    nf::StartOptions options;
+    if (const auto ended = nf::answerCommandLine(argc, argv, options))
         return *ended;
     if (const auto problem = nf::displayProblem(argc > 0 ? argv[0] : "ninefold")) {
         std::cerr << *problem << '\n';
@@ -33,7 +34,7 @@ int main(int argc, char** argv) {
     nf::SeededRandom random(static_cast<std::uint64_t>(clock.secondsSinceMidnight() * 1000));
     nf::Environment env{match, services, scheduler, random, clock};
 
-    nf::Program program(env);
+    nf::Program program(env, options.computer);
     QObject::connect(&program, &nf::Program::finished, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     program.start();

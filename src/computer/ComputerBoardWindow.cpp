@@ -4,12 +4,12 @@
 
 namespace nf {
 
-ComputerBoardWindow::ComputerBoardWindow(Environment& env, Opening opening)
+ComputerBoardWindow::ComputerBoardWindow(Environment& env, Opening opening, ComputerPlay play)
     : BoardWindow(env,
                   {ninefoldcompSpec(),
-                   [&env](GameDisplay& display) {
+                   [&env, play](GameDisplay& display) {
                        return std::make_unique<ComputerGame>(env.match, display, env.scheduler,
-                                                             env.random, env.clock);
+                                                             env.random, env.clock, play);
                    },
                    false},
                   opening) {}

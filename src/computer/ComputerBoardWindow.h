@@ -11,7 +11,8 @@ namespace nf {
 class ComputerBoardWindow : public BoardWindow {
     Q_OBJECT
 public:
-    ComputerBoardWindow(Environment& env, Opening opening);
+    ComputerBoardWindow(Environment& env, Opening opening,
+                        ComputerPlay play = ComputerPlay::Classic);
     ComputerGame& computerGame() const { return static_cast<ComputerGame&>(game()); }
 };
 

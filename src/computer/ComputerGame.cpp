@@ -5,10 +5,11 @@
 namespace nf {
 
 ComputerGame::ComputerGame(MatchState& match, GameDisplay& display, Scheduler& scheduler,
-                           RandomSource& random, Clock& clock)
+                           RandomSource& random, Clock& clock, ComputerPlay play)
     : Game(match, display, scheduler, random, clock),
       Timer6(scheduler, "Timer6", pauses::kComputerTries, [this] { scanStep(); }),
-      Timer4(scheduler, "Timer4", pauses::kComputerThrows, [this] { computerThrow(); }) {}
+      Timer4(scheduler, "Timer4", pauses::kComputerThrows, [this] { computerThrow(); }),
+      play_(play) {}
 
 bool ComputerGame::numberclick() {
     return cover(ClickedIndex + 1);
@@ -24,7 +25,8 @@ void ComputerGame::offerSingleDie() {
     if (computersTurn()) {
         throw_.boxShown = false;
         display_.showSingleDieBox(false);
-        setSingleDieTicked(true);
+        setSingleDieTicked(play_ == ComputerPlay::Classic ||
+                           BestPlay::solved().oneDieBetter(boardOf(match_)));
     }
 }
 
@@ -37,6 +39,12 @@ void ComputerGame::startScan() {
     random_.reseed(clock_.secondsSinceMidnight());
     ScanOrder = static_cast<i16>(static_cast<int>(random_.next() * 2) + 1);
     ScanStep = 0;
+    aim_ = kFullBoard;
+    if (play_ == ComputerPlay::Expert) {
+        const auto choices = BestPlay::solved().choices(boardOf(match_), throw_.Dice[0],
+                                                        throw_.DiceCount == 1 ? 0 : throw_.Dice[1]);
+        aim_ = choices.empty() ? 0 : choices.front().covers;
+    }
     Timer6.setEnabled(true);
 }
 
@@ -46,7 +54,8 @@ void ComputerGame::scanStep() {
         return;
     }
     ClickedIndex = static_cast<i16>(ScanOrder == 1 ? 8 - ScanStep : ScanStep);
-    numberclick();
+    if (aim_ & numberBit(ClickedIndex + 1))
+        numberclick();
     // A cleared board ends the scan at once: the start of the new turn throws, and a throw
     // from this scan would roll over that one.
     if (Timer1.enabled()) {

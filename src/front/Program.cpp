@@ -17,7 +17,7 @@ bool isOpen(const QPointer<W>& window) {
 }
 } // namespace
 
-Program::Program(Environment& env) : env_(env) {}
+Program::Program(Environment& env, ComputerPlay computer) : env_(env), computer_(computer) {}
 
 Program::~Program() {
     for (QObject* window : std::initializer_list<QObject*>{title_, backdrop_, setup_, board_,
@@ -67,8 +67,8 @@ void Program::closeRulesPage(int page) {
 }
 
 BoardWindow* Program::openBoard(bool computer, Opening opening) {
-    BoardWindow* board =
-        computer ? new ComputerBoardWindow(env_, opening) : new BoardWindow(env_, opening);
+    BoardWindow* board = computer ? new ComputerBoardWindow(env_, opening, computer_)
+                                  : new BoardWindow(env_, opening);
     board_ = board;
     connect(board, &BoardWindow::exited, this, &Program::showTitle);
     board->show();

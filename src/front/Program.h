@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/Environment.h"
+#include "computer/ComputerGame.h"
 #include "engine/Game.h"
 
 #include <QObject>
@@ -22,7 +23,8 @@ class TitleScreen;
 class Program : public QObject {
     Q_OBJECT
 public:
-    explicit Program(Environment& env);
+    // The computer opponent plays as `computer` says (the designed scan unless asked).
+    explicit Program(Environment& env, ComputerPlay computer = ComputerPlay::Classic);
     ~Program() override;
 
     Environment& env() const { return env_; }
@@ -54,6 +56,7 @@ signals:
 
 private:
     Environment& env_;
+    const ComputerPlay computer_;
     QPointer<TitleScreen> title_;
     QPointer<Screen> backdrop_;
     QPointer<SetupScreen> setup_;

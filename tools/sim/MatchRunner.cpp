@@ -1,5 +1,7 @@
 #include "MatchRunner.h"
 
+#include "Table.h"
+#include "engine/BestPlay.h"
 #include "engine/Pauses.h"
 
 #include <cmath>
@@ -8,19 +10,47 @@
 namespace nf::sim {
 namespace {
 
+// The computer's turns play themselves on the board's timers: its throws and clears are seen
+// as they start (each lasts longer than a step).
+struct ComputerWatch {
+    bool rolling = false, starting = false;
+    void step(const Game& game, SeatFigures& seat, bool samePlayer) {
+        if (game.rolling() && !rolling)
+            ++seat.throws;
+        if (game.Timer1.enabled() && !starting && samePlayer)
+            ++seat.clears;
+        rolling = game.rolling();
+        starting = game.Timer1.enabled();
+    }
+};
+
 // Plays one match to its result on a board opened afresh; the figures of each seat are added
-// up.
-void playMatch(HeadlessGame& table, int players, std::uint64_t seed,
-               const std::vector<Strategy>& strategies, std::vector<SeatFigures>& seats) {
+// up. A turn is counted when the dice pass on.
+void playMatch(HeadlessGame& table, std::uint64_t seed, const std::vector<Strategy>& strategies,
+               std::vector<SeatFigures>& seats) {
     table.openAgain(seed);
     SeededRandom choices(seed ^ 0x5eedULL);
     const Game& game = table.game();
+    const auto seatNow = [&] {
+        return static_cast<std::size_t>(playerOf(table.match().CurrentPlayer));
+    };
+    std::size_t turnOf = seatNow();
+    ComputerWatch computer;
     for (int guard = 0; game.endState().GameOver == 0 && guard < 100000; ++guard) {
+        const std::size_t seat = seatNow();
+        if (seat != turnOf) {
+            ++seats[turnOf].turns;
+            turnOf = seat;
+        }
+        if (!game.personMayAct()) {
+            computer.step(game, seats[seat], true);
+            table.wait(pauses::kComputerTries);
+            continue;
+        }
         if (!game.canThrow()) {
             table.wait(100);
             continue;
         }
-        const auto seat = static_cast<std::size_t>(playerOf(table.match().CurrentPlayer));
         table.throwRandom();
         ++seats[seat].throws;
         if (game.throwState().TurnOver == 1) {
@@ -33,8 +63,10 @@ void playMatch(HeadlessGame& table, int players, std::uint64_t seed,
             table.wait(pauses::kNextTurnStarts);
         }
     }
+    if (seatNow() != turnOf) // the last turn passed the dice on as the match ended
+        ++seats[turnOf].turns;
     const EndState& end = game.endState();
-    for (std::size_t p = 0; p < static_cast<std::size_t>(players); ++p) {
+    for (std::size_t p = 0; p < seats.size(); ++p) {
         const double total = table.match().Scores[p];
         seats[p].totalSum += total;
         seats[p].totalSquares += total * total;
@@ -47,18 +79,22 @@ void playMatch(HeadlessGame& table, int players, std::uint64_t seed,
     }
 }
 
+double pointsPerTurn(const SeatFigures& s) {
+    return s.totalSum / static_cast<double>(std::max(1L, s.turns));
+}
+
 } // namespace
 
 PlayFigures playMatches(int players, long matches, std::uint64_t seed,
-                        const std::vector<Strategy>& strategies) {
+                        const std::vector<Strategy>& strategies, ComputerPlay computer) {
     PlayFigures figures;
     figures.players = players;
+    figures.computer = computer;
     figures.matches = matches;
-    figures.seats.resize(static_cast<std::size_t>(players));
-    HeadlessGame table(players);
-    table.game().setRollingShown(false);
+    figures.seats.resize(static_cast<std::size_t>(std::max(players, 2)));
+    const auto table = newTable(players, computer);
     for (long m = 0; m < matches; ++m)
-        playMatch(table, players, seed * 1000003ULL + static_cast<std::uint64_t>(m), strategies,
+        playMatch(*table, seed * 1000003ULL + static_cast<std::uint64_t>(m), strategies,
                   figures.seats);
     return figures;
 }
@@ -66,21 +102,57 @@ PlayFigures playMatches(int players, long matches, std::uint64_t seed,
 void printFigures(std::ostream& out, const PlayFigures& f, std::uint64_t seed,
                   const std::vector<Strategy>& strategies) {
     static const char* colours[] = {"Red", "Magenta", "Yellow", "Green"};
-    out << "ninefold-sim play: " << f.players << " players, " << f.matches << " matches, seed "
-        << seed << '\n';
+    const bool expert = f.computer == ComputerPlay::Expert;
+    if (f.players == 1)
+        out << "ninefold-sim play: 1 player against the " << (expert ? "expert" : "classic")
+            << " computer, ";
+    else
+        out << "ninefold-sim play: " << f.players << " players, ";
+    out << f.matches << " matches, seed " << seed << '\n';
     out << "seat     strategy        wins   draws   mean total   sd total   clears/match   "
-           "throws/match\n";
+           "throws/match   points/turn   vs best\n";
+    const double best = BestPlay::solved().turn(0);
     const double n = static_cast<double>(std::max(1L, f.matches));
     out << std::fixed << std::setprecision(2);
     for (std::size_t p = 0; p < f.seats.size(); ++p) {
         const SeatFigures& s = f.seats[p];
         const double mean = s.totalSum / n;
         const double sd = std::sqrt(std::max(0.0, s.totalSquares / n - mean * mean));
-        out << std::left << std::setw(9) << colours[p] << std::setw(14)
-            << strategyName(strategies[p]) << std::right << std::setw(6) << s.wins << std::setw(8)
-            << s.draws << std::setw(13) << mean << std::setw(11) << sd << std::setw(15)
-            << static_cast<double>(s.clears) / n << std::setw(15)
-            << static_cast<double>(s.throws) / n << '\n';
+        const std::string strategy = p < strategies.size() ? strategyName(strategies[p])
+                                     : expert              ? "computer:exp"
+                                                           : "computer";
+        out << std::left << std::setw(9) << colours[p] << std::setw(14) << strategy << std::right
+            << std::setw(6) << s.wins << std::setw(8) << s.draws << std::setw(13) << mean
+            << std::setw(11) << sd << std::setw(15) << static_cast<double>(s.clears) / n
+            << std::setw(15) << static_cast<double>(s.throws) / n << std::setw(14)
+            << pointsPerTurn(s) << std::setw(10) << pointsPerTurn(s) - best << '\n';
+    }
+}
+
+void printComparison(std::ostream& out, long matches, std::uint64_t seed) {
+    const double best = BestPlay::solved().turn(0);
+    out << "ninefold-sim compare: each strategy against optimal, " << matches
+        << " two-player matches, seed " << seed << "; best play scores " << std::fixed
+        << std::setprecision(4) << best << " points per turn\n";
+    out << "strategy       points/turn   vs best   wins vs optimal   draws\n";
+    out << std::setprecision(2);
+    for (Strategy s : {Strategy::Optimal, Strategy::SumFirst, Strategy::Scan, Strategy::FacesFirst,
+                       Strategy::Random}) {
+        const long first = matches / 2;
+        const PlayFigures asRed = playMatches(2, first, seed, {s, Strategy::Optimal});
+        const PlayFigures asMagenta =
+            playMatches(2, matches - first, seed + 1, {Strategy::Optimal, s});
+        SeatFigures mine = asRed.seats[0];
+        const SeatFigures& other = asMagenta.seats[1];
+        mine.wins += other.wins;
+        mine.draws += other.draws;
+        mine.turns += other.turns;
+        mine.totalSum += other.totalSum;
+        const double n = static_cast<double>(std::max(1L, matches));
+        out << std::left << std::setw(14) << strategyName(s) << std::right << std::setw(12)
+            << pointsPerTurn(mine) << std::setw(10) << pointsPerTurn(mine) - best << std::setw(17)
+            << 100.0 * static_cast<double>(mine.wins) / n << '%' << std::setw(7)
+            << 100.0 * static_cast<double>(mine.draws) / n << "%\n";
     }
 }
 

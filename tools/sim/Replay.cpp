@@ -1,7 +1,6 @@
 #include "Replay.h"
 
-#include "computer/ComputerGame.h"
-#include "engine/HeadlessGame.h"
+#include "Table.h"
 
 #include <memory>
 #include <sstream>
@@ -27,18 +26,6 @@ long number(const std::string& word, long low, long high, const char* what) {
         throw ScriptError{std::string(what) + " must be " + std::to_string(low) + " to " +
                           std::to_string(high) + ", not '" + word + "'"};
     return value;
-}
-
-std::unique_ptr<HeadlessGame> newTable(int players) {
-    HeadlessGame::GameFactory computer = [](MatchState& m, GameDisplay& d, Scheduler& s,
-                                            RandomSource& r, Clock& c) -> std::unique_ptr<Game> {
-        m.ComputerGame = 1;
-        return std::make_unique<ComputerGame>(m, d, s, r, c);
-    };
-    auto table = players == 1 ? std::make_unique<HeadlessGame>(2, 0, computer)
-                              : std::make_unique<HeadlessGame>(players, 0);
-    table->game().setRollingShown(false);
-    return table;
 }
 
 // "Throw Dice" with the given dice; refused as the game refuses it (then no time passes).

@@ -1,16 +1,19 @@
 #include "Strategy.h"
 
+#include "engine/BestPlay.h"
+
 #include <array>
 #include <vector>
 
 namespace nf::sim {
 namespace {
 
-const std::array<std::pair<Strategy, const char*>, 4> kNames{{
+const std::array<std::pair<Strategy, const char*>, 5> kNames{{
     {Strategy::Scan, "scan"},
     {Strategy::SumFirst, "sum-first"},
     {Strategy::FacesFirst, "faces-first"},
     {Strategy::Random, "random"},
+    {Strategy::Optimal, "optimal"},
 }};
 
 // Once the throw is used up the later tries are refused, or accepted without covering
@@ -46,6 +49,18 @@ void randomMove(HeadlessGame& table, RandomSource& choices) {
         coverFaces(table);
 }
 
+void bestMove(HeadlessGame& table) {
+    const ThrowState& t = table.game().throwState();
+    const Board board = boardOf(table.match());
+    const auto choices =
+        BestPlay::solved().choices(board, t.Dice[0], t.DiceCount == 1 ? 0 : t.Dice[1]);
+    if (choices.empty())
+        return;
+    for (int n = 1; n <= 9; ++n)
+        if (choices.front().covers & numberBit(n))
+            table.cover(n);
+}
+
 } // namespace
 
 std::optional<Strategy> parseStrategy(const std::string& name) {
@@ -78,10 +93,19 @@ void playThrow(HeadlessGame& table, Strategy strategy, RandomSource& choices) {
     case Strategy::Random:
         randomMove(table, choices);
         break;
+    case Strategy::Optimal:
+        bestMove(table);
+        break;
     }
     const ThrowState& t = table.game().throwState();
-    if (t.boxShown && !t.boxTicked && (strategy != Strategy::Random || choices.next() < 0.5))
+    if (!t.boxShown)
+        return;
+    if (strategy == Strategy::Optimal) {
+        if (t.boxTicked != BestPlay::solved().oneDieBetter(boardOf(table.match())))
+            table.tickBox();
+    } else if (!t.boxTicked && (strategy != Strategy::Random || choices.next() < 0.5)) {
         table.tickBox();
+    }
 }
 
 } // namespace nf::sim

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "MatchState.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace nf {
+
+// The numbers not open on a board as nine bits: bit n-1 is set when number n is taken.
+using Board = std::uint16_t;
+constexpr Board kFullBoard = 0x1ff;
+constexpr Board kSevenEightNine = 0x1c0;
+constexpr Board numberBit(int number) {
+    return static_cast<Board>(1u << (number - 1));
+}
+// Flags other than 0 from a hand-edited file count as taken, as the no-move test counts them.
+Board boardOf(const MatchState& match);
+
+// One way to use a settled throw: the numbers it covers, their points, and the points it is
+// worth from here to the end of the turn under best play (its own points included).
+struct Choice {
+    Board covers = 0;
+    int points = 0;
+    double expected = 0;
+};
+
+// The legal ways to use the dice on the board (d2 = 0 for one die): the sum when it is an open
+// number, and two different open faces taken apart. Empty when the throw allows no move.
+std::vector<Choice> legalChoices(Board board, int d1, int d2);
+
+// The exact best play of a turn. A turn's future depends only on the board: each throw is
+// used for its sum or for its two faces (the same points either way; only the board left
+// differs), one die may be chosen once 7, 8 and 9 are covered, and a full board clears and
+// the turn goes on, so a full board is worth what an open one is. The values solve that
+// fixed point to within 1e-12 points.
+class BestPlay {
+public:
+    // Solved at first use (well under a millisecond), shared and read-only after.
+    static const BestPlay& solved();
+
+    // Expected points of the rest of the turn before a throw, with the better number of dice.
+    double turn(Board board) const;
+    double twoDice(Board board) const { return two_[board & kFullBoard]; }
+    // Only meaningful once 7, 8 and 9 are covered.
+    double oneDie(Board board) const { return one_[board & kFullBoard]; }
+    bool oneDieBetter(Board board) const;
+    // What the board left by a move is worth: a full board is an open one again.
+    double after(Board board) const;
+
+    // The legal choices with their expected points, best first (ties in a fixed order: the
+    // sum before the faces).
+    std::vector<Choice> choices(Board board, int d1, int d2) const;
+
+    int sweeps() const { return sweeps_; }
+
+private:
+    BestPlay();
+    double sweep(double openValue);
+    double bestOfThrow(Board board, int d1, int d2) const;
+
+    std::array<double, 512> two_{}, one_{};
+    double open_ = 0;
+    int sweeps_ = 0;
+};
+
+} // namespace nf
