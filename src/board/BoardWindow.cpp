@@ -3,6 +3,7 @@
 #include "BoardControls.h"
 #include "SavedGame.h"
 #include "engine/GameFiles.h"
+#include "engine/Hint.h"
 #include "platform/CheckBoxControl.h"
 #include "platform/FitForm.h"
 #include "platform/FormWindow.h"
@@ -11,6 +12,7 @@
 #include "screens/ScreenBuilder.h"
 #include "screens/Screens.h"
 
+#include <QAccessible>
 #include <QSignalBlocker>
 
 namespace nf {
@@ -34,7 +36,8 @@ BoardWindow::BoardWindow(Environment& env, Opening opening)
 
 BoardWindow::BoardWindow(Environment& env, const Design& design, Opening opening)
     : WindowOwner(buildWindow(design.window, env.services.folder())), env_(env),
-      totalsOfThePlayers_(design.totalsOfThePlayers), game_(design.makeGame(*this)) {
+      totalsOfThePlayers_(design.totalsOfThePlayers), game_(design.makeGame(*this)),
+      hint_(env.scheduler) {
     // The board's keys reach the window: 1 to 9 for the numbers, Space or Enter to throw.
     window().setKeyboardButtons(false);
     ui_ = completeBoard(window(), design.window,
@@ -42,7 +45,10 @@ BoardWindow::BoardWindow(Environment& env, const Design& design, Opening opening
                          [this] { clickButton([this] { game_->clickNewGame(); }); },
                          [this] { clickButton([this] { exitBoard(); }); },
                          [this] { clickSingleDieBox(); },
-                         [this](int number) { game_->clickNumber(number); }});
+                         [this](int number) {
+                             personActs();
+                             game_->clickNumber(number);
+                         }});
     connectWindow();
     load(opening);
 }
@@ -86,6 +92,11 @@ void BoardWindow::showPlayersScoreLabels() {
 }
 
 bool BoardWindow::pressKey(int key) {
+    if (key == Qt::Key_H) {
+        showHint();
+        return true;
+    }
+    personActs();
     if (key >= Qt::Key_1 && key <= Qt::Key_9) {
         game_->clickNumber(key - Qt::Key_1 + 1);
         return true;
@@ -109,15 +120,64 @@ void BoardWindow::nameForScreenReaders() {
         ui_.totals[i]->setAccessibleName(QString::fromLatin1(totals[i]));
     for (std::size_t i = 0; i < ui_.numbers.size(); ++i)
         ui_.numbers[i]->setAccessibleName(QStringLiteral("Number %1").arg(i + 1));
+    ui_.message->setAssistiveAction(QStringLiteral("Show hint"), [this] { showHint(); });
+}
+
+void BoardWindow::personActs() {
+    hint_.stop();
+    if (!ui_.message->accessibleDescription().isEmpty())
+        ui_.message->setAccessibleDescription(QString());
+}
+
+namespace {
+
+// A control lit for a hint takes the player's colour as its background, its text in the
+// background's colour.
+HintBlink::Light swapColours(LabelControl* label) {
+    const QColor fore = label->foreColour();
+    const std::optional<QColor> back = label->backColour();
+    return [=](bool lit) {
+        label->setForeColour(lit ? back.value_or(QColor(Qt::black)) : fore);
+        label->setBackColour(lit ? std::optional<QColor>(fore) : back);
+    };
+}
+
+HintBlink::Light swapColours(CheckBoxControl* box) {
+    const QColor fore = box->foreColour(), back = box->backColour();
+    return [=](bool lit) { box->setColours(lit ? back : fore, lit ? fore : back); };
+}
+
+} // namespace
+
+// The best move for the person now, shown for about a second and said to screen readers.
+void BoardWindow::showHint() {
+    personActs();
+    const std::optional<Hint> hint = hintFor(*game_);
+    if (!hint)
+        return;
+    std::vector<HintBlink::Light> lights;
+    if (hint->kind == Hint::Kind::OneDie)
+        lights.push_back(swapColours(ui_.singleDie));
+    else if (hint->kind == Hint::Kind::TwoDice)
+        lights.push_back(swapColours(ui_.throwDice));
+    for (int n = 1; n <= 9; ++n)
+        if (hint->numbers & numberBit(n))
+            lights.push_back(swapColours(ui_.numbers[static_cast<std::size_t>(n - 1)]));
+    hint_.start(std::move(lights));
+    ui_.message->setAccessibleDescription(QString::fromStdString(hintWords(*hint)));
+    QAccessibleEvent said(ui_.message, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&said);
 }
 
 // The buttons take no clicks while a hand-over runs.
 void BoardWindow::clickButton(const std::function<void()>& action) {
+    personActs();
     if (!game_->handOverPending())
         action();
 }
 
 void BoardWindow::clickSingleDieBox() {
+    personActs();
     if (!game_->clickSingleDieBox()) {
         const QSignalBlocker quiet(ui_.singleDie);
         ui_.singleDie->setChecked(game_->throwState().boxTicked);

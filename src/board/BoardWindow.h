@@ -2,6 +2,7 @@
 
 #include "BoardControls.h"
 #include "Environment.h"
+#include "HintBlink.h"
 #include "engine/Game.h"
 #include "engine/GameDisplay.h"
 #include "platform/WindowOwner.h"
@@ -69,6 +70,9 @@ private:
     void showPlayersScoreLabels();
     void clickButton(const std::function<void()>& action);
     bool pressKey(int key);
+    // Whatever the person does ends a hint that is showing.
+    void personActs();
+    void showHint();
     void nameForScreenReaders();
     void clickSingleDieBox();
     void exitBoard();
@@ -78,6 +82,7 @@ private:
 
     std::unique_ptr<Game> game_;
     BoardControls ui_;
+    HintBlink hint_;
 };
 
 } // namespace nf

@@ -22,6 +22,23 @@ public:
         return QAccessibleWidget::text(t);
     }
 
+    const LabelControl* label() const { return static_cast<const LabelControl*>(widget()); }
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        const QString& extra = label()->assistiveActionName();
+        if (!extra.isEmpty())
+            names << extra;
+        return names;
+    }
+
+    void doAction(const QString& name) override {
+        if (!name.isEmpty() && name == label()->assistiveActionName())
+            label()->runAssistiveAction();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
     QAccessible::Role role() const override {
         return static_cast<const LabelControl*>(widget())->actsAsButton() ? QAccessible::Button
                                                                           : QAccessible::StaticText;

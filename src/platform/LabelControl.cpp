@@ -13,6 +13,16 @@ LabelControl::LabelControl(QWidget* parent) : QLabel(parent) {
     setWordWrap(true);
 }
 
+void LabelControl::setAssistiveAction(const QString& name, std::function<void()> action) {
+    assistiveName_ = name;
+    assistiveAction_ = std::move(action);
+}
+
+void LabelControl::runAssistiveAction() const {
+    if (assistiveAction_)
+        assistiveAction_();
+}
+
 void LabelControl::setForeColour(const QColor& colour) {
     fore_ = colour;
     QPalette pal = palette();

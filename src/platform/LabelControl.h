@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QLabel>
+#include <functional>
 #include <optional>
 
 namespace nf {
@@ -30,6 +31,10 @@ public:
     bool actsAsButton() const { return actsAsButton_; }
     // Takes the width and height of its text, on one line from then on.
     void fitText();
+    // An action that assistive technology offers on the label, beside the usual ones.
+    void setAssistiveAction(const QString& name, std::function<void()> action);
+    const QString& assistiveActionName() const { return assistiveName_; }
+    void runAssistiveAction() const;
 
 signals:
     void clicked();
@@ -47,6 +52,8 @@ private:
     bool singleLine_ = false;
     bool actsAsButton_ = false;
     ClickDetector click_;
+    QString assistiveName_;
+    std::function<void()> assistiveAction_;
 };
 
 } // namespace nf

@@ -1,6 +1,7 @@
 #include "Analyse.h"
 
 #include "engine/BestPlay.h"
+#include "engine/Hint.h"
 
 #include <iomanip>
 #include <optional>
@@ -59,19 +60,6 @@ bool parse(const std::vector<std::string>& args, Options& o) {
     return o.dice.empty() || o.covered;
 }
 
-// "cover 7", "cover 3 and 4"
-std::string moveWords(Board covers) {
-    std::string words = "cover";
-    bool first = true;
-    for (int n = 1; n <= 9; ++n)
-        if (covers & numberBit(n)) {
-            words += first ? " " : " and ";
-            words += std::to_string(n);
-            first = false;
-        }
-    return words;
-}
-
 void printBoard(std::ostream& out, const BestPlay& play, Board board) {
     out << "board " << digitsOf(board) << ": " << play.turn(board) << " expected points\n";
     if ((board & kSevenEightNine) == kSevenEightNine && board != kFullBoard) {
@@ -91,8 +79,8 @@ void printChoices(std::ostream& out, const BestPlay& play, Board board,
     if (choices.empty())
         out << "  no move: the turn ends\n";
     for (const Choice& c : choices)
-        out << "  " << std::left << std::setw(16) << moveWords(c.covers) << std::right << c.expected
-            << '\n';
+        out << "  " << std::left << std::setw(16) << hintWords({Hint::Kind::Cover, c.covers})
+            << std::right << c.expected << '\n';
 }
 
 } // namespace

@@ -1,0 +1,57 @@
+#include "Hint.h"
+
+#include "Game.h"
+
+namespace nf {
+
+std::optional<Hint> hintFor(const Game& game) {
+    const ThrowState& t = game.throwState();
+    const MatchState& match = game.match();
+    if (!game.personMayAct() || game.handOverPending() || game.rolling() ||
+        game.endState().GameOver != 0)
+        return std::nullopt;
+    if (t.throwEnabled) {
+        if (!t.boxShown)
+            return std::nullopt;
+        const bool one = BestPlay::solved().oneDieBetter(boardOf(match));
+        return Hint{one ? Hint::Kind::OneDie : Hint::Kind::TwoDice, 0};
+    }
+    if (t.SettledDice < t.DiceCount || t.TurnOver != 0)
+        return std::nullopt;
+    if (t.CoveredThisThrow == 1) {
+        // One face is covered; the other finishes the throw.
+        for (int die = 0; die < 2; ++die) {
+            const int face = t.Dice[static_cast<std::size_t>(die)];
+            if (face >= 1 && face <= 9 && match.isOpen(face))
+                return Hint{Hint::Kind::Cover, numberBit(face)};
+        }
+        return std::nullopt;
+    }
+    const auto choices =
+        BestPlay::solved().choices(boardOf(match), t.Dice[0], t.DiceCount == 1 ? 0 : t.Dice[1]);
+    if (choices.empty())
+        return std::nullopt;
+    return Hint{Hint::Kind::Cover, choices.front().covers};
+}
+
+std::string hintWords(const Hint& hint) {
+    switch (hint.kind) {
+    case Hint::Kind::OneDie:
+        return "throw one die";
+    case Hint::Kind::TwoDice:
+        return "throw two dice";
+    case Hint::Kind::Cover:
+        break;
+    }
+    std::string words = "cover";
+    bool first = true;
+    for (int n = 1; n <= 9; ++n)
+        if (hint.numbers & numberBit(n)) {
+            words += first ? " " : " and ";
+            words += std::to_string(n);
+            first = false;
+        }
+    return words;
+}
+
+} // namespace nf

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "BestPlay.h"
+
+#include <optional>
+#include <string>
+
+namespace nf {
+
+class Game;
+
+// The best move the person at the board can make now: the numbers to cover on the settled
+// throw, or, ready to throw with the single die offered, how many dice to throw.
+struct Hint {
+    enum class Kind { Cover, OneDie, TwoDice };
+    Kind kind = Kind::Cover;
+    Board numbers = 0; // for Cover
+
+    friend bool operator==(const Hint& a, const Hint& b) {
+        return a.kind == b.kind && a.numbers == b.numbers;
+    }
+};
+
+// None on the computer's turn, while the dice roll, during a hand-over, once the match has
+// ended, and when there is no choice to make.
+std::optional<Hint> hintFor(const Game& game);
+
+// As a screen reader says it: "cover 7", "cover 3 and 4", "throw one die", "throw two dice".
+std::string hintWords(const Hint& hint);
+
+} // namespace nf

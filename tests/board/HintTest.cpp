@@ -1,0 +1,120 @@
+#include "computer/ComputerBoardWindow.h"
+#include "engine/Pauses.h"
+#include "support/BoardHarness.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <gtest/gtest.h>
+
+namespace nf {
+namespace {
+using test::BoardHarness;
+
+const QColor kRed(255, 0, 0), kBlack(0, 0, 0);
+
+void pressH(BoardHarness& h) {
+    QTest::keyClick(&h.window(), Qt::Key_H);
+}
+
+QString said(BoardHarness& h) {
+    return QAccessible::queryAccessibleInterface(h.ui().message)->text(QAccessible::Description);
+}
+
+QImage look(BoardHarness& h) {
+    return h.window().grab().toImage();
+}
+
+// The numbers of the best move light up in the player's colour for about a second, and the
+// board is then exactly as it was.
+TEST(Hint, TheBestNumbersBlinkInThePlayersColourThenTheBoardIsAsBefore) {
+    struct Case {
+        std::initializer_list<int> covered;
+        std::vector<int> lit;
+        const char* words;
+    };
+    for (const Case& c : {Case{{}, {7}, "cover 7"}, Case{{7}, {3, 4}, "cover 3 and 4"}}) {
+        SCOPED_TRACE(c.words);
+        BoardHarness h;
+        h.openResumedWith(c.covered);
+        h.throwDice(3, 4);
+        const QImage before = look(h);
+        pressH(h);
+        EXPECT_EQ(said(h), c.words);
+        for (int n = 1; n <= 9; ++n) {
+            const bool lit = std::count(c.lit.begin(), c.lit.end(), n) > 0;
+            EXPECT_EQ(h.ui().numbers[static_cast<std::size_t>(n - 1)]->backColour() == kRed, lit)
+                << n;
+        }
+        h.wait(125);
+        EXPECT_EQ(h.ui().numbers[static_cast<std::size_t>(c.lit[0] - 1)]->backColour(), kBlack);
+        h.wait(125);
+        EXPECT_EQ(h.ui().numbers[static_cast<std::size_t>(c.lit[0] - 1)]->backColour(), kRed);
+        h.wait(750);
+        EXPECT_EQ(look(h), before);
+        EXPECT_TRUE(h.match.isOpen(c.lit[0])) << "a hint covers nothing";
+    }
+}
+
+// Ready to throw with the single die offered, the box blinks when one die is worth more, the
+// throw button when two are; a click during the blink acts on the board as it was.
+TEST(Hint, BeforeAThrowItTellsHowManyDice) {
+    BoardHarness h;
+    h.openResumedWith({6, 7, 8});
+    h.throwDice(4, 5);
+    h.clickNumber(9);
+    const QColor boxBack = h.ui().singleDie->backColour();
+    pressH(h);
+    EXPECT_EQ(said(h), "throw one die");
+    EXPECT_EQ(h.ui().singleDie->backColour(), kRed);
+    BoardHarness::click(h.ui().singleDie);
+    EXPECT_EQ(h.ui().singleDie->backColour(), boxBack) << "the click ends the blink";
+    EXPECT_TRUE(h.ui().singleDie->isChecked());
+    EXPECT_TRUE(said(h).isEmpty());
+
+    BoardHarness two;
+    two.openResumedWith({7, 8});
+    two.throwDice(4, 5);
+    two.clickNumber(9);
+    pressH(two);
+    EXPECT_EQ(said(two), "throw two dice");
+    EXPECT_EQ(two.ui().throwDice->backColour(), kRed);
+}
+
+// No hint while the dice roll, during a hand-over or on the computer's turn; a screen reader
+// asks for one through the message's action.
+TEST(Hint, OnlyWhenThePersonHasAChoiceAndAlsoForScreenReaders) {
+    BoardHarness h;
+    h.openNew(2);
+    h.random.scriptDice(3, 4);
+    BoardHarness::click(h.ui().throwDice);
+    const QImage rolling = look(h);
+    pressH(h);
+    EXPECT_EQ(look(h), rolling);
+    h.wait(pauses::kThrowSettles);
+    auto* actions = QAccessible::queryAccessibleInterface(h.ui().message)->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_TRUE(actions->actionNames().contains("Show hint"));
+    actions->doAction("Show hint");
+    EXPECT_EQ(said(h), "cover 7");
+    h.wait(1000);
+    h.throwDice(6, 6); // refused: the throw is not used up yet
+    h.clickNumber(7);
+    h.throwDice(6, 6);
+    const QImage handOver = look(h);
+    pressH(h);
+    EXPECT_EQ(look(h), handOver);
+
+    BoardHarness computer;
+    computer.match.ComputerGame = 1;
+    computer.openResumedWith<ComputerBoardWindow>({}, 1);
+    computer.random.scriptDice(3, 4);
+    computer.random.scriptScanOrder(1);
+    computer.wait(pauses::kComputerThrows + pauses::kThrowSettles);
+    const QImage computersTurn = look(computer);
+    pressH(computer);
+    EXPECT_EQ(look(computer), computersTurn);
+    EXPECT_TRUE(said(computer).isEmpty());
+}
+
+} // namespace
+} // namespace nf
