@@ -27,6 +27,7 @@ public:
     i16 clickedIndex() const { return ClickedIndex; }
     i16 scanOrder() const { return ScanOrder; }
     i16 scanStep() const { return ScanStep; }
+    ComputerPlay play() const { return play_; }
 
     // The person plays Red; the computer's turns play themselves.
     bool personMayAct() const override { return !computersTurn(); }

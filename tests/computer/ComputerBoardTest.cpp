@@ -19,11 +19,17 @@ std::set<int> coveredNow(const MatchState& m) {
 }
 
 // The computer's board resumed with Magenta to throw and the given numbers covered.
-void openForComputer(BoardHarness& h, const std::vector<int>& covered) {
+void openForComputer(BoardHarness& h, const std::vector<int>& covered,
+                     ComputerPlay play = ComputerPlay::Classic) {
     h.match.ComputerGame = 1;
     for (int n : covered)
         h.match.Covered[static_cast<std::size_t>(n - 1)] = 1;
-    h.openResumedWith<ComputerBoardWindow>({}, 1);
+    h.match.PlayerCount = 2;
+    h.match.CurrentPlayer = 1;
+    h.match.RoundNumber = 1;
+    h.match.SoundOn = 1;
+    h.board = new ComputerBoardWindow(h.env, Opening::Resume, play);
+    h.board->show();
 }
 
 // Lets the computer throw (1000 ms after its turn or scan) and settle, then watches its nine
@@ -65,6 +71,30 @@ TEST(ComputerScan, EachOrderCoversWhatTheRulesAllowFirst) {
             openForComputer(h, c.covered);
             EXPECT_EQ(watchThrowAndScan(h, c.d1, c.d2, order), order == 1 ? c.order1 : c.order2);
         }
+}
+
+// The expert's scan runs at the same pace, its tries clicking only the best choice's numbers;
+// it takes one die only when that is worth more.
+TEST(ComputerScan, TheExpertsTriesAimAtTheBestChoice) {
+    const std::vector<ScanCase> cases = {
+        {"3 and 4, all open", {}, 3, 4, {{3, 7}}, {{7, 7}}},
+        {"3 and 4, 7 covered", {7}, 3, 4, {{6, 4}, {7, 3}}, {{3, 3}, {4, 4}}},
+        {"1 and 2, 7 to 9 covered", {7, 8, 9}, 1, 2, {{8, 2}, {9, 1}}, {{1, 1}, {2, 2}}},
+    };
+    for (const ScanCase& c : cases)
+        for (int order : {1, 2}) {
+            SCOPED_TRACE(std::string(c.name) + ", order " + std::to_string(order));
+            BoardHarness h;
+            openForComputer(h, c.covered, ComputerPlay::Expert);
+            EXPECT_EQ(watchThrowAndScan(h, c.d1, c.d2, order), order == 1 ? c.order1 : c.order2);
+        }
+    for (const auto& [covered, dice] :
+         {std::pair{std::vector<int>{6, 7, 8}, 1}, std::pair{std::vector<int>{7, 8}, 2}}) {
+        BoardHarness h;
+        openForComputer(h, covered, ComputerPlay::Expert);
+        watchThrowAndScan(h, 4, 5, 1); // covers 9
+        EXPECT_EQ(h.board->game().throwState().DiceCount, dice);
+    }
 }
 
 TEST(ComputerScan, NineOnTopOfSevenAndEightSwitchesToOneDieUnseen) {

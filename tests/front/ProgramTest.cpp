@@ -103,6 +103,23 @@ TEST(Program, FromTheTitleThroughSavedMatchesToAGameAgainstTheComputer) {
     EXPECT_TRUE(p.sound.played.isEmpty());
 }
 
+// The computer plays as the command line asked, on a new board and on a resumed one.
+TEST(Program, TheExpertComputerPlaysOnlyWhenAskedFor) {
+    for (ComputerPlay play : {ComputerPlay::Classic, ComputerPlay::Expert}) {
+        ProgramHarness p(true, play);
+        p.onTitle("Label5");
+        p.onSetup("Label1", 0); // one player
+        auto* board = qobject_cast<ComputerBoardWindow*>(p.program.board());
+        ASSERT_NE(board, nullptr);
+        EXPECT_EQ(board->computerGame().play(), play);
+        p.onBoard(p.boardUi().exit);
+        p.onTitle("Label6"); // Restart Previous Game
+        board = qobject_cast<ComputerBoardWindow*>(p.program.board());
+        ASSERT_NE(board, nullptr);
+        EXPECT_EQ(board->computerGame().play(), play);
+    }
+}
+
 TEST(Program, RestartWithoutAGoodFileLeavesTheTitleScreenUsable) {
     ProgramHarness p;
     p.onTitle("Label6");

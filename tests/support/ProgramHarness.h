@@ -8,11 +8,12 @@ namespace nf::test {
 
 // The whole program in a test environment, started at its title screen.
 struct ProgramHarness : TestEnvironment {
-    Program program{env};
+    Program program;
     bool finished = false;
 
     // withPictures false: a game folder without its Images folder.
-    explicit ProgramHarness(bool withPictures = true) {
+    explicit ProgramHarness(bool withPictures = true, ComputerPlay computer = ComputerPlay::Classic)
+        : program(env, computer) {
         if (!withPictures)
             QFile::remove(dir.filePath("Images"));
         QObject::connect(&program, &Program::finished, [this] { finished = true; });

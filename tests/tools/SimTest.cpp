@@ -1,6 +1,9 @@
+#include "engine/BestPlay.h"
+#include "sim/Analyse.h"
 #include "sim/MatchRunner.h"
 #include "sim/Replay.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -8,10 +11,10 @@ namespace nf::sim {
 namespace {
 
 std::string replayed(const std::string& script, int* status = nullptr,
-                     std::string* errors = nullptr) {
+                     std::string* errors = nullptr, bool review = false) {
     std::istringstream in(script);
     std::ostringstream out, err;
-    const int code = replay(in, out, err);
+    const int code = replay(in, out, err, review);
     if (status)
         *status = code;
     if (errors)
@@ -100,6 +103,59 @@ TEST(Play, TheSameSeedPlaysTheSameMatches) {
         decided += s.wins;
     EXPECT_GE(decided, 180) << "most matches have a winner";
     EXPECT_NEAR(figures.seats[0].throws / 200.0, 20, 5);
+}
+
+// The analysis checked by playing: the optimal strategy's points per turn over many matches
+// agree with the exact value within their confidence interval, and the expert computer beats
+// the designed one (playing the designed scan in Red's seat) in most matches.
+TEST(BestPlay, PlayedItScoresWhatTheAnalysisSaysAndTheExpertComputerWinsMost) {
+    const long matches = 8000;
+    const PlayFigures optimal = playMatches(2, matches, 3, {Strategy::Optimal, Strategy::Optimal});
+    double sum = 0, squares = 0;
+    long turns = 0;
+    for (const SeatFigures& s : optimal.seats) {
+        sum += s.totalSum;
+        squares += s.totalSquares;
+        turns += s.turns;
+    }
+    EXPECT_EQ(turns, 2 * 5 * matches);
+    const double totals = 2.0 * matches, mean = sum / totals;
+    const double standardError = std::sqrt((squares / totals - mean * mean) / totals) / 5;
+    EXPECT_NEAR(mean / 5, BestPlay::solved().turn(0), 4 * standardError);
+
+    const PlayFigures expert = playMatches(1, 1000, 4, {Strategy::Scan}, ComputerPlay::Expert);
+    EXPECT_GT(expert.seats[1].wins, 540) << "of 1000 (the designed computer wins about 500)";
+}
+
+std::string analysed(std::vector<std::string> args, int status = 0) {
+    std::ostringstream out, err;
+    EXPECT_EQ(analyse(args, out, err), status);
+    return out.str();
+}
+
+TEST(Analyse, ValuesABoardAndRanksTheChoicesOfItsDice) {
+    EXPECT_EQ(analysed({}), "a turn from an open board: 20.503887 expected points\n");
+    EXPECT_EQ(analysed({"--covered", "000000111", "--dice", "3", "4"}),
+              "board 000000111: 11.056307 expected points\n"
+              "  throw one die   11.030890\n"
+              "  throw two dice  11.056307\n"
+              "dice 3 4:\n"
+              "  cover 3 and 4   12.013290\n");
+    const std::string open = analysed({"--covered", "000000000", "--dice", "3", "4"});
+    EXPECT_LT(open.find("cover 7"), open.find("cover 3 and 4")) << "best first";
+    const std::string table = analysed({"--table"});
+    EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 513);
+    analysed({"--covered", "000000000", "--dice", "3"}, 2);
+    analysed({"--covered", "12"}, 2);
+}
+
+TEST(Replay, AReviewScoresEveryChoiceAgainstTheBest) {
+    const std::string review = replayed("players 2\nthrow 3 4\ncover 3\ncover 4\nthrow 6 6\n"
+                                        "wait 4000\nthrow 3 4\ncover 7\n",
+                                        nullptr, nullptr, true);
+    EXPECT_EQ(review, "line 4: Red dice 3 4, cover 3 and 4: lost 4.157933 (best: cover 7)\n"
+                      "line 8: Magenta dice 3 4, cover 7: best\n"
+                      "expected points lost: Red 4.157933 Magenta 0.000000\n");
 }
 
 } // namespace

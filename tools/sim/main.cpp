@@ -109,15 +109,17 @@ int main(int argc, char** argv) {
         return compare({args.begin() + 1, args.end()});
     if (args[0] == "analyse")
         return nf::sim::analyse({args.begin() + 1, args.end()}, std::cout, std::cerr);
-    if (args[0] == "replay" && args.size() == 2) {
-        if (args[1] == "-")
-            return nf::sim::replay(std::cin, std::cout, std::cerr);
-        std::ifstream file(args[1]);
+    if (args[0] == "replay" && (args.size() == 2 || (args.size() == 3 && args[1] == "review"))) {
+        const bool review = args.size() == 3;
+        const std::string& path = args.back();
+        if (path == "-")
+            return nf::sim::replay(std::cin, std::cout, std::cerr, review);
+        std::ifstream file(path);
         if (!file) {
-            std::cerr << "ninefold-sim: cannot read " << args[1] << '\n';
+            std::cerr << "ninefold-sim: cannot read " << path << '\n';
             return 2;
         }
-        return nf::sim::replay(file, std::cout, std::cerr);
+        return nf::sim::replay(file, std::cout, std::cerr, review);
     }
     return usage();
 }
