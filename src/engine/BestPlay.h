@@ -37,7 +37,7 @@ std::vector<Choice> legalChoices(Board board, int d1, int d2);
 // fixed point to within 1e-12 points.
 class BestPlay {
 public:
-    // Solved at first use (well under a millisecond), shared and read-only after.
+    // Solved at first use (a few milliseconds), shared and read-only after.
     static const BestPlay& solved();
 
     // Expected points of the rest of the turn before a throw, with the better number of dice.
