@@ -3,6 +3,7 @@
 #include "engine/MatchState.h"
 #include "engine/Random.h"
 #include "front/Program.h"
+#include "platform/GameTexts.h"
 #include "platform/LabelAccessibility.h"
 #include "platform/QtScheduler.h"
 #include "platform/SoundModule.h"
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
         [] { return nf::loadSoundBackend(QCoreApplication::applicationDirPath()); });
     nf::DesktopOpener opener;
     const nf::GameFolder folder = nf::GameFolder::besideProgram();
+    nf::installTranslation(folder); // the system's language, where the game has it
     nf::Services services(folder, sound, opener, nf::savedGamePlacesFor(folder));
     nf::QtScheduler scheduler;
     nf::SystemClock clock;

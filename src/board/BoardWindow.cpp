@@ -1,12 +1,14 @@
 #include "BoardWindow.h"
 
 #include "BoardControls.h"
+#include "BoardTexts.h"
 #include "SavedGame.h"
 #include "engine/GameFiles.h"
 #include "engine/Hint.h"
 #include "platform/CheckBoxControl.h"
 #include "platform/FitForm.h"
 #include "platform/FormWindow.h"
+#include "platform/GameTexts.h"
 #include "platform/ImageControl.h"
 #include "platform/LabelControl.h"
 #include "screens/ScreenBuilder.h"
@@ -110,17 +112,16 @@ bool BoardWindow::pressKey(int key) {
 
 // Names a screen reader gives the parts of the board that tell how the match stands.
 void BoardWindow::nameForScreenReaders() {
-    static const char* const totals[] = {"Red's total", "Magenta's total", "Yellow's total",
-                                         "Green's total"};
-    ui_.message->setAccessibleName(QStringLiteral("Message"));
-    ui_.dice[0]->setAccessibleName(QStringLiteral("First die"));
-    ui_.dice[1]->setAccessibleName(QStringLiteral("Second die"));
-    ui_.round->setAccessibleName(QStringLiteral("Round"));
+    using namespace boardText;
+    ui_.message->setAccessibleName(gameText(kMessage));
+    ui_.dice[0]->setAccessibleName(gameText(kFirstDie));
+    ui_.dice[1]->setAccessibleName(gameText(kSecondDie));
+    ui_.round->setAccessibleName(gameText(kRoundName));
     for (std::size_t i = 0; i < ui_.totals.size(); ++i)
-        ui_.totals[i]->setAccessibleName(QString::fromLatin1(totals[i]));
+        ui_.totals[i]->setAccessibleName(gameText(kTotals[i]));
     for (std::size_t i = 0; i < ui_.numbers.size(); ++i)
-        ui_.numbers[i]->setAccessibleName(QStringLiteral("Number %1").arg(i + 1));
-    ui_.message->setAssistiveAction(QStringLiteral("Show hint"), [this] { showHint(); });
+        ui_.numbers[i]->setAccessibleName(gameText(kNumber).arg(i + 1));
+    ui_.message->setAssistiveAction(gameText(kShowHint), [this] { showHint(); });
 }
 
 void BoardWindow::personActs() {
@@ -140,6 +141,20 @@ HintBlink::Light swapColours(LabelControl* label) {
         label->setForeColour(lit ? back.value_or(QColor(Qt::black)) : fore);
         label->setBackColour(lit ? std::optional<QColor>(fore) : back);
     };
+}
+
+// The hint in the player's language: "cover 7", "cover 3 and 4", "throw one die".
+QString hintSaid(const Hint& hint) {
+    using namespace boardText;
+    if (hint.kind != Hint::Kind::Cover)
+        return gameText(hint.kind == Hint::Kind::OneDie ? kThrowOneDie : kThrowTwoDice);
+    QList<int> numbers;
+    for (int n = 1; n <= 9; ++n)
+        if (hint.numbers & numberBit(n))
+            numbers << n;
+    if (numbers.size() == 2)
+        return gameText(kCoverTwo).arg(numbers[0]).arg(numbers[1]);
+    return gameText(kCoverOne).arg(numbers.value(0));
 }
 
 HintBlink::Light swapColours(CheckBoxControl* box) {
@@ -164,7 +179,7 @@ void BoardWindow::showHint() {
         if (hint->numbers & numberBit(n))
             lights.push_back(swapColours(ui_.numbers[static_cast<std::size_t>(n - 1)]));
     hint_.start(std::move(lights));
-    ui_.message->setAccessibleDescription(QString::fromStdString(hintWords(*hint)));
+    ui_.message->setAccessibleDescription(hintSaid(*hint));
     QAccessibleEvent said(ui_.message, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&said);
 }
@@ -217,7 +232,7 @@ void BoardWindow::playSound(std::string_view file) {
 }
 
 void BoardWindow::showMessage(std::string_view text) {
-    ui_.message->setText(qs(text));
+    ui_.message->showText(gameText(text));
 }
 
 void BoardWindow::setMessageColour(Rgb colour) {
@@ -259,8 +274,18 @@ void BoardWindow::dressResult(int winner) {
     setDiceColours(colour, score->foreColour());
 }
 
+// "ROUND 3 OF 5" is said with the round's number in the player's language.
 void BoardWindow::showRoundCaption(std::string_view text) {
-    ui_.round->setText(qs(text));
+    const QString english = qs(text);
+    const QString prefix = QStringLiteral("ROUND ");
+    bool numbered = false;
+    const long round =
+        english.startsWith(prefix)
+            ? english.mid(prefix.size()).section(QLatin1Char(' '), 0, 0).toLong(&numbered)
+            : 0;
+    ui_.round->showText(numbered && roundCaption(round) == text
+                            ? gameText(boardText::kRound).arg(round)
+                            : gameText(text));
 }
 
 void BoardWindow::showScore(int player, long total) {

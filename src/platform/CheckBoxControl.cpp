@@ -1,5 +1,7 @@
 #include "CheckBoxControl.h"
 
+#include "TextFit.h"
+
 namespace nf {
 
 CheckBoxControl::CheckBoxControl(QWidget* parent) : QCheckBox(parent) {
@@ -20,6 +22,15 @@ QColor CheckBoxControl::foreColour() const {
 
 QColor CheckBoxControl::backColour() const {
     return palette().color(QPalette::Window);
+}
+
+void CheckBoxControl::showFittedText(const QString& text, double designedPoints) {
+    setText(text);
+    shrinkFontToFit(*this, designedPoints, [this] { return textFits(); });
+}
+
+bool CheckBoxControl::textFits() const {
+    return sizeHint().width() <= width();
 }
 
 bool CheckBoxControl::hitButton(const QPoint& pos) const {

@@ -13,6 +13,9 @@ public:
     void setColours(const QColor& fore, const QColor& back);
     QColor foreColour() const;
     QColor backColour() const;
+    // Shows the text, its font shrunk until box and text fit the control's width.
+    void showFittedText(const QString& text, double designedPoints);
+    bool textFits() const;
 
 protected:
     bool hitButton(const QPoint& pos) const override;

@@ -1,6 +1,7 @@
 #include "LabelControl.h"
 
 #include "SunkenBorder.h"
+#include "TextFit.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -66,6 +67,27 @@ void LabelControl::fitText() {
     const QMargins m = contentsMargins();
     resize(metrics.horizontalAdvance(text()) + m.left() + m.right(),
            metrics.height() + m.top() + m.bottom());
+}
+
+void LabelControl::setShrinksToFit(double designedPoints) {
+    designedPoints_ = designedPoints;
+}
+
+void LabelControl::showText(const QString& text) {
+    setText(text);
+    if (designedPoints_ > 0)
+        shrinkFontToFit(*this, designedPoints_, [this] { return textFits(); });
+}
+
+bool LabelControl::textFits() const {
+    const QFontMetrics metrics(font());
+    const QRect area = contentsRect();
+    if (singleLine_ || area.height() < 2 * metrics.lineSpacing())
+        return metrics.horizontalAdvance(text()) <= area.width();
+    const QRect needed =
+        metrics.boundingRect(QRect(0, 0, area.width(), 1 << 20),
+                             static_cast<int>(alignment()) | Qt::TextWordWrap, text());
+    return needed.width() <= area.width() && needed.height() <= area.height();
 }
 
 void LabelControl::paintEvent(QPaintEvent*) {

@@ -31,6 +31,14 @@ public:
     bool actsAsButton() const { return actsAsButton_; }
     // Takes the width and height of its text, on one line from then on.
     void fitText();
+    // From now on, a text shown with showText() that does not fit the label at its designed
+    // font size (a translation) shrinks the font until it does; with 0, or without this,
+    // texts show as set.
+    void setShrinksToFit(double designedPoints);
+    void showText(const QString& text);
+    // Whether the text fits: on one line in a label that shows one line (its height takes
+    // less than two), else wrapped at words within the width and the height.
+    bool textFits() const;
     // An action that assistive technology offers on the label, beside the usual ones.
     void setAssistiveAction(const QString& name, std::function<void()> action);
     const QString& assistiveActionName() const { return assistiveName_; }
@@ -51,6 +59,7 @@ private:
     bool sunken_ = false;
     bool singleLine_ = false;
     bool actsAsButton_ = false;
+    double designedPoints_ = 0; // above zero while texts shrink to fit
     ClickDetector click_;
     QString assistiveName_;
     std::function<void()> assistiveAction_;

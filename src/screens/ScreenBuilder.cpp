@@ -5,6 +5,7 @@
 #include "platform/FormWindow.h"
 #include "platform/FrameControl.h"
 #include "platform/GameFolder.h"
+#include "platform/GameTexts.h"
 #include "platform/ImageControl.h"
 #include "platform/LabelControl.h"
 #include "platform/PictureBoxControl.h"
@@ -38,15 +39,20 @@ void connectClick(Control* control, Signal signal, FormWindow* window, const Con
                      });
 }
 
+double pointsOf(const ControlSpec& design) {
+    return design.font.points > 0 ? design.font.points : 8.25;
+}
+
 QFont fontOf(const ControlSpec& design) {
     const FontSpec& f = design.font;
-    return Fonts::font(f.face.empty() ? QStringLiteral("Arial") : qs(f.face),
-                       f.points > 0 ? f.points : 8.25, f.bold);
+    return Fonts::font(f.face.empty() ? QStringLiteral("Arial") : qs(f.face), pointsOf(design),
+                       f.bold);
 }
 
 QWidget* makeLabel(const ControlSpec& design, QWidget* parent, FormWindow* window) {
     auto* label = new LabelControl(parent);
-    label->setText(qs(design.caption));
+    const QString text = gameText(design.caption);
+    label->setText(text);
     label->setFont(fontOf(design));
     label->setForeColour(toQColor(design.fore.value_or(colours::black)));
     if (design.back)
@@ -56,6 +62,11 @@ QWidget* makeLabel(const ControlSpec& design, QWidget* parent, FormWindow* windo
     label->setGeometry(twipsRect(design.left, design.top, design.width, design.height));
     if (design.fitsText)
         label->fitText();
+    // A translated text may be longer than the one the label was designed for.
+    if (!gameLanguage().isEmpty())
+        label->setShrinksToFit(pointsOf(design));
+    if (!design.fitsText)
+        label->showText(text);
     connectClick(label, &LabelControl::clicked, window, design);
     return label;
 }
@@ -70,12 +81,14 @@ QWidget* makeImage(const ControlSpec& design, QWidget* parent, FormWindow* windo
 
 QWidget* makeCheckBox(const ControlSpec& design, QWidget* parent, FormWindow* window) {
     auto* box = new CheckBoxControl(parent);
-    box->setText(qs(design.caption));
+    box->setText(gameText(design.caption));
     box->setFont(fontOf(design));
     box->setColours(design.fore ? toQColor(*design.fore) : systemColours::buttonText(),
                     design.back ? toQColor(*design.back) : systemColours::buttonFace());
     box->setChecked(design.checked);
     box->setGeometry(twipsRect(design.left, design.top, design.width, design.height));
+    if (!gameLanguage().isEmpty())
+        box->showFittedText(box->text(), pointsOf(design));
     connectClick(box, &QCheckBox::toggled, window, design);
     return box;
 }
@@ -132,7 +145,7 @@ QIcon iconFrom(const GameFolder& folder, const std::string& name) {
 }
 
 void setFrame(FormWindow* window, const WindowSpec& design, const GameFolder& folder) {
-    window->setTitleBar(design.titleBar, qs(design.caption));
+    window->setTitleBar(design.titleBar, gameText(design.caption));
     window->setBackground(design.background ? toQColor(*design.background)
                                             : systemColours::buttonFace());
     window->setBorder(design.border);

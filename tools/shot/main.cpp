@@ -1,11 +1,15 @@
 // Renders windows to PNG files:
 //   ninefold-shot [--data DIR] [--out DIR] [NAME...]   windows of the catalogue as created
 //   ninefold-shot --in-play [--data DIR] [--out DIR]   every screen as a player sees it
+//   ninefold-shot --texts                               every text to translate, one a line
 // With no names, every window. Pictures come from the game's folder (by default the
-// program's own folder).
+// program's own folder); --lang CODE ("de") shows the windows in that language, as
+// translated in the game folder.
 #include "ScreensInPlay.h"
 #include "WindowShot.h"
+#include "front/TextsToTranslate.h"
 #include "platform/GameFolder.h"
+#include "platform/GameTexts.h"
 #include "screens/Screens.h"
 
 #include <QApplication>
@@ -19,6 +23,7 @@ int main(int argc, char** argv) {
     QString data = QCoreApplication::applicationDirPath(), out = QStringLiteral(".");
     QStringList names;
     bool inPlay = false;
+    QString language;
     const QStringList args = QCoreApplication::arguments().mid(1);
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--data") && i + 1 < args.size())
@@ -27,10 +32,21 @@ int main(int argc, char** argv) {
             out = args[++i];
         else if (args[i] == QLatin1String("--in-play"))
             inPlay = true;
-        else
+        else if (args[i] == QLatin1String("--lang") && i + 1 < args.size())
+            language = args[++i];
+        else if (args[i] == QLatin1String("--texts")) {
+            for (const std::string& text : nf::textsToTranslate())
+                std::printf("%s\n", text.c_str());
+            return 0;
+        } else
             names << args[i];
     }
     QDir().mkpath(out);
+    if (!language.isEmpty() &&
+        nf::installTranslation(nf::GameFolder(data), QLocale(language)).isEmpty()) {
+        std::fprintf(stderr, "ninefold-shot: no translation for %s\n", qPrintable(language));
+        return 1;
+    }
     if (inPlay) {
         int failures = 0;
         for (const auto& [name, image] : nf::renderScreensInPlay(data)) {

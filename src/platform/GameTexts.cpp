@@ -1,0 +1,64 @@
+#include "GameTexts.h"
+
+#include "GameFolder.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+#include <memory>
+
+namespace nf {
+namespace {
+
+// The context every text of the game has in the translation files.
+constexpr const char* kContext = "Ninefold";
+
+std::unique_ptr<QTranslator>& installed() {
+    static std::unique_ptr<QTranslator> translator;
+    return translator;
+}
+
+QString& language() {
+    static QString code;
+    return code;
+}
+
+} // namespace
+
+QString installTranslation(const GameFolder& folder, const QLocale& locale) {
+    removeTranslation();
+    auto translator = std::make_unique<QTranslator>();
+    // English is the language the texts are written in: no file, whatever else the list holds.
+    for (const QString& ui : locale.uiLanguages()) {
+        if (ui.startsWith(QLatin1String("en")) || ui == QLatin1String("C"))
+            return {};
+        if (translator->load(QLocale(ui), QStringLiteral("ninefold"), QStringLiteral("_"),
+                             folder.path(QStringLiteral("translations"))))
+            break;
+    }
+    if (translator->isEmpty())
+        return {};
+    language() = translator->language().section(QLatin1Char('_'), 0, 0);
+    QCoreApplication::installTranslator(translator.get());
+    installed() = std::move(translator);
+    return language();
+}
+
+void removeTranslation() {
+    if (installed())
+        QCoreApplication::removeTranslator(installed().get());
+    installed().reset();
+    language().clear();
+}
+
+QString gameText(std::string_view english) {
+    const QByteArray source(english.data(), static_cast<int>(english.size()));
+    if (!installed())
+        return QString::fromUtf8(source);
+    return QCoreApplication::translate(kContext, source.constData());
+}
+
+QString gameLanguage() {
+    return language();
+}
+
+} // namespace nf

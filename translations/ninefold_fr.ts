@@ -1,0 +1,287 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Ninefold</name>
+    <message>
+        <source>Ninefold</source>
+        <translation>Ninefold</translation>
+    </message>
+    <message>
+        <source>Ninefold 2026 - free to play and to share</source>
+        <translation>Ninefold 2026 – à jouer et à partager librement</translation>
+    </message>
+    <message>
+        <source>Restart Previous Game</source>
+        <translation>Reprendre la partie précédente</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Hide Desktop</source>
+        <translation>Masquer le bureau</translation>
+    </message>
+    <message>
+        <source>Play Sound</source>
+        <translation>Son activé</translation>
+    </message>
+    <message>
+        <source>The Rules</source>
+        <translation>Les règles</translation>
+    </message>
+    <message>
+        <source>Select Number of Players</source>
+        <translation>Choisissez le nombre de joueurs</translation>
+    </message>
+    <message>
+        <source>Throw Just One Die</source>
+        <translation>Lancer un seul dé</translation>
+    </message>
+    <message>
+        <source>ROUND 1 OF 5</source>
+        <translation>MANCHE 1 SUR 5</translation>
+    </message>
+    <message>
+        <source>Throw Dice</source>
+        <translation>Lancer les dés</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>RED TO PLAY</source>
+        <translation>AU TOUR DE ROUGE</translation>
+    </message>
+    <message>
+        <source>The computer is playing as magenta</source>
+        <translation>L’ordinateur joue magenta</translation>
+    </message>
+    <message>
+        <source>After five rounds the player with the highest score wins.</source>
+        <translation>Après cinq manches, le joueur qui a le plus de points gagne.</translation>
+    </message>
+    <message>
+        <source>Page 1 of 3</source>
+        <translation>Page 1 sur 3</translation>
+    </message>
+    <message>
+        <source>&gt;&gt; Next Page</source>
+        <translation>&gt;&gt; Page suivante</translation>
+    </message>
+    <message>
+        <source>If there is just one player, select button &apos;1&apos; to play against the computer. The computer always plays as the second player - Magenta.</source>
+        <translation>S’il n’y a qu’un joueur, choisissez le bouton « 1 » pour jouer contre l’ordinateur. L’ordinateur joue toujours en deuxième position : Magenta.</translation>
+    </message>
+    <message>
+        <source>The game is designed for 2 - 4 players or one player against the computer. To begin the game click the button corresponding to the number of players. Players then take their turn in the following order: Red, Magenta, Yellow, Green. </source>
+        <translation>Le jeu se joue de 2 à 4 joueurs, ou à un joueur contre l’ordinateur. Pour commencer, cliquez sur le bouton qui correspond au nombre de joueurs. Les joueurs jouent ensuite dans cet ordre : Rouge, Magenta, Jaune, Vert.</translation>
+    </message>
+    <message>
+        <source>Getting ready to play</source>
+        <translation>Avant de jouer</translation>
+    </message>
+    <message>
+        <source>Before the game begins, the players can set the parameters of the game.</source>
+        <translation>Avant le début de la partie, les joueurs peuvent régler les paramètres du jeu.</translation>
+    </message>
+    <message>
+        <source>The player continues to throw the dice until no valid move is available. The dice then pass to the next player. The players are awarded points equal to each number that they cover. </source>
+        <translation>Le joueur relance les dés tant qu’un coup valable est possible. Les dés passent ensuite au joueur suivant. Chaque numéro couvert rapporte au joueur autant de points que sa valeur.</translation>
+    </message>
+    <message>
+        <source>Players take turns to throw two dice. After throwing the dice, a player can either take the scores on each die separately or take the sum of the two scores. For example, if the dice show a 3 and a 4, the player has two options. They could put a counter on the number 3 and a counter on the number 4, or, alternatively, they could can put a counter on the number 7. Once a counter has been put on a number it is no longer available.</source>
+        <translation>Les joueurs lancent deux dés à tour de rôle. Après le lancer, le joueur prend soit la valeur de chaque dé séparément, soit la somme des deux. Par exemple, si les dés montrent un 3 et un 4, le joueur a deux possibilités : poser un jeton sur le 3 et un jeton sur le 4, ou bien poser un jeton sur le 7. Un numéro qui porte un jeton n’est plus disponible.</translation>
+    </message>
+    <message>
+        <source>The playing board shows the numbers 1 to 9. To ‘Ninefold’ a player must place a counter on all nine numbers. </source>
+        <translation>Le plateau montre les numéros de 1 à 9. Pour faire « Ninefold », un joueur doit poser un jeton sur les neuf numéros.</translation>
+    </message>
+    <message>
+        <source>Summary of the rules</source>
+        <translation>Résumé des règles</translation>
+    </message>
+    <message>
+        <source>The Rules of Ninefold</source>
+        <translation>Les règles de Ninefold</translation>
+    </message>
+    <message>
+        <source>Note that the player must use the scores on both dice. This restricts the options if a double is thrown. For example, if a player throws two 4s, then the only move available is to place a counter on the number 8. They cannot put a counter on the number 4, as this would only use the score on one of their dice.</source>
+        <translation>Le joueur doit utiliser la valeur des deux dés. Cela limite les choix en cas de double. Par exemple, avec deux 4, le seul coup possible est de poser un jeton sur le 8. Il ne peut pas poser de jeton sur le 4, car cela n’utiliserait qu’un seul des deux dés.</translation>
+    </message>
+    <message>
+        <source>Selecting the number on the board</source>
+        <translation>Choisir un numéro sur le plateau</translation>
+    </message>
+    <message>
+        <source>After throwing the dice, the player can either take the scores on each die separately or take the sum of the two scores. For example, if the dice show a 3 and a 4, the player has two options. They could put a counter on the number 3 and a counter on the number 4, or, alternatively, they could put a counter on the number 7. </source>
+        <translation>Après le lancer, le joueur prend soit la valeur de chaque dé séparément, soit la somme des deux. Par exemple, si les dés montrent un 3 et un 4, le joueur a deux possibilités : poser un jeton sur le 3 et un jeton sur le 4, ou bien poser un jeton sur le 7.</translation>
+    </message>
+    <message>
+        <source>To place a counter on a number the player must click the number. The player will then be awarded points equal to the number. Once a counter has been put on a number it is no longer available.</source>
+        <translation>Pour poser un jeton sur un numéro, le joueur clique sur ce numéro. Il marque alors autant de points que la valeur du numéro. Un numéro qui porte un jeton n’est plus disponible.</translation>
+    </message>
+    <message>
+        <source>Page 2 of 3</source>
+        <translation>Page 2 sur 3</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Previous Page</source>
+        <translation>&lt;&lt; Page précédente</translation>
+    </message>
+    <message>
+        <source>The player whose turn it is clicks the button labelled &apos;Throw Dice&apos;. Two numbers are then randomly generated, corresponding to the dice throw. </source>
+        <translation>Le joueur dont c’est le tour clique sur le bouton « Lancer les dés ». Deux nombres sont alors tirés au hasard : c’est le lancer des dés.</translation>
+    </message>
+    <message>
+        <source>Generating a number</source>
+        <translation>Tirer un nombre</translation>
+    </message>
+    <message>
+        <source>Click the button on the right to try out throwing the dice.</source>
+        <translation>Cliquez sur le bouton à droite pour essayer de lancer les dés.</translation>
+    </message>
+    <message>
+        <source>The player continues to throw the dice until they cannot make a valid move with their throw. It is then the turn of the next player. If a player throws a double five or a double six, it is always the end of their turn, as there is never a valid move for these throws.</source>
+        <translation>Le joueur relance les dés jusqu’à ce que son lancer ne permette plus aucun coup valable. C’est alors au tour du joueur suivant. Un double cinq ou un double six termine toujours le tour, car ces lancers ne permettent jamais de coup valable.</translation>
+    </message>
+    <message>
+        <source>If a player covers all nine numbers they have &apos;Ninefold&apos;. The counters are then removed, so that all the numbers are available again. The player then continues with their turn and throws the dice.</source>
+        <translation>Un joueur qui couvre les neuf numéros fait « Ninefold ». Les jetons sont alors retirés et tous les numéros redeviennent disponibles. Le joueur poursuit son tour et relance les dés.</translation>
+    </message>
+    <message>
+        <source>&apos;Ninefolding&apos;</source>
+        <translation>Faire « Ninefold »</translation>
+    </message>
+    <message>
+        <source>Open Rules Document for Printing</source>
+        <translation>Ouvrir les règles à imprimer</translation>
+    </message>
+    <message>
+        <source>Page 3 of 3</source>
+        <translation>Page 3 sur 3</translation>
+    </message>
+    <message>
+        <source>There are five rounds in a game. After the five rounds the player with the highest total of points is the winner.</source>
+        <translation>Une partie compte cinq manches. Après les cinq manches, le joueur qui a le plus de points gagne.</translation>
+    </message>
+    <message>
+        <source>The End</source>
+        <translation>La fin</translation>
+    </message>
+    <message>
+        <source>If a player manages to cover the numbers 7, 8 and 9, they can opt to throw a single die for their subsequent throws. The program will offer a check box at this point. Click the check box to choose to throw a single die.</source>
+        <translation>Si un joueur réussit à couvrir le 7, le 8 et le 9, il peut choisir de ne lancer qu’un seul dé pour la suite. Le programme propose alors une case à cocher. Cochez-la pour lancer un seul dé.</translation>
+    </message>
+    <message>
+        <source>7, 8 and 9</source>
+        <translation>7, 8 et 9</translation>
+    </message>
+    <message>
+        <source>TURN OVER</source>
+        <translation>TOUR TERMINÉ</translation>
+    </message>
+    <message>
+        <source>IT&apos;S A DRAW</source>
+        <translation>ÉGALITÉ</translation>
+    </message>
+    <message>
+        <source>END OF GAME</source>
+        <translation>FIN DE LA PARTIE</translation>
+    </message>
+    <message>
+        <source>ROUND %1 OF 5</source>
+        <translation>MANCHE %1 SUR 5</translation>
+    </message>
+    <message>
+        <source>cover %1</source>
+        <translation>couvrir le %1</translation>
+    </message>
+    <message>
+        <source>cover %1 and %2</source>
+        <translation>couvrir le %1 et le %2</translation>
+    </message>
+    <message>
+        <source>throw one die</source>
+        <translation>lancer un seul dé</translation>
+    </message>
+    <message>
+        <source>throw two dice</source>
+        <translation>lancer deux dés</translation>
+    </message>
+    <message>
+        <source>Show hint</source>
+        <translation>Afficher un conseil</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>First die</source>
+        <translation>Premier dé</translation>
+    </message>
+    <message>
+        <source>Second die</source>
+        <translation>Second dé</translation>
+    </message>
+    <message>
+        <source>Round</source>
+        <translation>Manche</translation>
+    </message>
+    <message>
+        <source>Number %1</source>
+        <translation>Numéro %1</translation>
+    </message>
+    <message>
+        <source>RED HAS WON!</source>
+        <translation>ROUGE A GAGNÉ !</translation>
+    </message>
+    <message>
+        <source>Red&apos;s total</source>
+        <translation>Total de Rouge</translation>
+    </message>
+    <message>
+        <source>MAGENTA TO PLAY</source>
+        <translation>AU TOUR DE MAGENTA</translation>
+    </message>
+    <message>
+        <source>MAGENTA HAS WON!</source>
+        <translation>MAGENTA A GAGNÉ !</translation>
+    </message>
+    <message>
+        <source>Magenta&apos;s total</source>
+        <translation>Total de Magenta</translation>
+    </message>
+    <message>
+        <source>YELLOW TO PLAY</source>
+        <translation>AU TOUR DE JAUNE</translation>
+    </message>
+    <message>
+        <source>YELLOW HAS WON!</source>
+        <translation>JAUNE A GAGNÉ !</translation>
+    </message>
+    <message>
+        <source>Yellow&apos;s total</source>
+        <translation>Total de Jaune</translation>
+    </message>
+    <message>
+        <source>GREEN TO PLAY</source>
+        <translation>AU TOUR DE VERT</translation>
+    </message>
+    <message>
+        <source>GREEN HAS WON!</source>
+        <translation>VERT A GAGNÉ !</translation>
+    </message>
+    <message>
+        <source>Green&apos;s total</source>
+        <translation>Total de Vert</translation>
+    </message>
+</context>
+</TS>
