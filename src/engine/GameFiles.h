@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -31,6 +32,10 @@ constexpr std::array<std::string_view, 4> spots = {"Images\\redspot.jpg", "Image
 
 namespace files {
 constexpr std::string_view rulesDocument = "Ninefold Rules.doc";
+// The rules document in another language ("de"): "Ninefold Rules.de.doc", beside the English.
+inline std::string rulesDocumentIn(std::string_view language) {
+    return "Ninefold Rules." + std::string(language) + ".doc";
+}
 constexpr std::string_view savedGame = "lastgame.inf";
 
 // Every file the game reads and the build makes, the saved game aside.

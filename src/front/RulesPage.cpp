@@ -4,8 +4,11 @@
 #include "engine/GameFiles.h"
 #include "platform/FitForm.h"
 #include "platform/FormWindow.h"
+#include "platform/GameTexts.h"
 #include "platform/LabelControl.h"
 #include "screens/Screens.h"
+
+#include <QFileInfo>
 
 namespace nf {
 namespace {
@@ -26,12 +29,20 @@ RulesPage::RulesPage(Program& program, int page) : Screen(program, pageSpec(page
         makeTryOut();
     if (page == 3)
         window().onClick("Label2", [this](int) {
-            env().services.openDocument(gameName(files::rulesDocument));
+            openRulesDocument();
             clickSound();
         });
     fitform(&window());
     // A missing picture leaves its place empty.
     loadDesignedPicture("Image1");
+}
+
+// The document in the player's language where the game has it, else the English one.
+void RulesPage::openRulesDocument() {
+    const QString language = gameLanguage();
+    const QString translated = gameName(files::rulesDocumentIn(language.toStdString()));
+    const bool found = !language.isEmpty() && QFileInfo::exists(env().services.path(translated));
+    env().services.openDocument(found ? translated : gameName(files::rulesDocument));
 }
 
 void RulesPage::makeTryOut() {

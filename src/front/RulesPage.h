@@ -18,6 +18,7 @@ public:
 private:
     void clickButton(int index);
     void makeTryOut();
+    void openRulesDocument();
 
     int page_;
     std::unique_ptr<DiceTryOut> tryOut_;

@@ -33,7 +33,7 @@ struct TestEnvironment {
     Environment env{match, services, scheduler, random, clock};
 
     TestEnvironment() {
-        for (const char* folder : {"Images", "wav"})
+        for (const char* folder : {"Images", "wav", "translations"})
             QFile::link(QStringLiteral(NINEFOLD_DATA_DIR "/") + folder, dir.filePath(folder));
     }
 

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTranslator>
 #include <functional>
 #include <map>
 
@@ -68,6 +69,17 @@ QStringList generateAll(const QString& folder) {
             failed << path;
     if (!writeBytes(dir.filePath(written(files::rulesDocument)), rulesDocument()))
         failed << written(files::rulesDocument);
+    // One more for each language the game has a translation for.
+    const QDir translations(dir.filePath(QStringLiteral("translations")));
+    for (const QString& qm : translations.entryList({QStringLiteral("ninefold_*.qm")})) {
+        QTranslator translator;
+        const QString language = qm.section(QLatin1Char('_'), 1).section(QLatin1Char('.'), 0, 0);
+        const QString document =
+            QString::fromStdString(files::rulesDocumentIn(language.toStdString()));
+        if (!translator.load(translations.filePath(qm)) ||
+            !writeBytes(dir.filePath(document), rulesDocument(&translator)))
+            failed << document;
+    }
     return failed;
 }
 

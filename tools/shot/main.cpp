@@ -2,6 +2,7 @@
 //   ninefold-shot [--data DIR] [--out DIR] [NAME...]   windows of the catalogue as created
 //   ninefold-shot --in-play [--data DIR] [--out DIR]   every screen as a player sees it
 //   ninefold-shot --texts                               every text to translate, one a line
+//   ninefold-shot --say TEXT                            the text in the system's language
 // With no names, every window. Pictures come from the game's folder (by default the
 // program's own folder); --lang CODE ("de") shows the windows in that language, as
 // translated in the game folder.
@@ -34,7 +35,12 @@ int main(int argc, char** argv) {
             inPlay = true;
         else if (args[i] == QLatin1String("--lang") && i + 1 < args.size())
             language = args[++i];
-        else if (args[i] == QLatin1String("--texts")) {
+        else if (args[i] == QLatin1String("--say") && i + 1 < args.size()) {
+            // As the game chooses its language at start-up.
+            nf::installTranslation(nf::GameFolder(data));
+            std::printf("%s\n", qPrintable(nf::gameText(args[i + 1].toStdString())));
+            return 0;
+        } else if (args[i] == QLatin1String("--texts")) {
             for (const std::string& text : nf::textsToTranslate())
                 std::printf("%s\n", text.c_str());
             return 0;
