@@ -9,7 +9,7 @@ FUZZ_DIR := build-fuzz
 FUZZ_SECONDS := 300
 SOAK_EVENTS := 100000
 
-.PHONY: play test deps build build-test fuzz soak bench
+.PHONY: play test deps build build-test fuzz soak bench package
 
 play: build
 	@scripts/run-game $(BUILD_DIR)/ninefold
@@ -56,3 +56,13 @@ bench: build
 	done
 	@echo "\$$ xvfb-run -a scripts/bench-startup $(BUILD_DIR)"
 	@xvfb-run -a -s '-screen 0 1024x768x24' scripts/bench-startup $(BUILD_DIR)
+
+# The Debian package, from a Release build in the Debian games layout, checked by lintian.
+PACKAGE_DIR := build-package
+package: deps
+	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DNINEFOLD_TESTS=OFF \
+		-DNINEFOLD_DEBIAN_LAYOUT=ON -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build $(PACKAGE_DIR) --parallel $(JOBS)
+	cd $(PACKAGE_DIR) && cpack -G DEB
+	lintian --fail-on error $(PACKAGE_DIR)/ninefold_*.deb
+	@ls $(PACKAGE_DIR)/ninefold_*.deb

@@ -1,0 +1,41 @@
+# The Debian package of `make package`: what Debian asks of every package beside the game
+# (the copyright, a changelog, a manual page), and CPack's settings for the .deb.
+set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/ninefold)
+set(packaging ${PROJECT_SOURCE_DIR}/packaging)
+set(compressed ${CMAKE_BINARY_DIR}/packaging)
+file(MAKE_DIRECTORY ${compressed})
+add_custom_command(OUTPUT ${compressed}/changelog.gz ${compressed}/ninefold.6.gz
+    COMMAND gzip -9n -c ${packaging}/changelog > ${compressed}/changelog.gz
+    COMMAND gzip -9n -c ${packaging}/ninefold.6 > ${compressed}/ninefold.6.gz
+    DEPENDS ${packaging}/changelog ${packaging}/ninefold.6)
+add_custom_target(ninefold-package-docs ALL
+    DEPENDS ${compressed}/changelog.gz ${compressed}/ninefold.6.gz)
+install(FILES ${packaging}/copyright ${compressed}/changelog.gz DESTINATION ${doc_dir})
+install(FILES ${compressed}/ninefold.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME ninefold)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "Ninefold developers <ninefold@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "dice game: cover the numbers 1 to 9 with two dice")
+set(CPACK_PACKAGE_DESCRIPTION "Ninefold is a dice game for one to four players at one computer, played
+with the mouse or the keyboard. Throw two dice and cover the number equal to
+their sum, or both numbers the dice show; every number covered scores its
+value. After five rounds the highest total wins.
+.
+One person can play against the computer, as designed or as an expert that
+always makes the best move; a hint shows the best move for any throw. The
+game speaks English, German, French, Spanish and Dutch.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://ninefold.example.org)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The designed faces: Arial's metrics come from Liberation; Tahoma, for two buttons, is
+# welcome but not needed.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)
