@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>Beenden</translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>Hide Desktop</source>
-        <translation>Desktop ausblenden</translation>
+        <translation>Vollbild</translation>
     </message>
     <message>
         <source>Play Sound</source>
@@ -344,7 +344,7 @@
     </message>
     <message>
         <source>Two to four people play at one computer, or one person plays Red against the computer, which always plays Magenta. Exit keeps an unfinished game, and Restart Previous Game on the title screen continues it.</source>
-        <translation>Zwei bis vier Personen spielen an einem Computer, oder eine Person spielt Rot gegen den Computer, der immer Magenta spielt. „Beenden“ bewahrt ein unfertiges Spiel auf, und „Letztes Spiel fortsetzen“ auf dem Startbildschirm setzt es fort.</translation>
+        <translation>Zwei bis vier Personen spielen an einem Computer, oder eine Person spielt Rot gegen den Computer, der immer Magenta spielt. „Ende“ bewahrt ein unfertiges Spiel auf, und „Letztes Spiel fortsetzen“ auf dem Startbildschirm setzt es fort.</translation>
     </message>
 </context>
 </TS>

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Hide Desktop</source>
-        <translation>Ocultar el escritorio</translation>
+        <translation>Sin escritorio</translation>
     </message>
     <message>
         <source>Play Sound</source>

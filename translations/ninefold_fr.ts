@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Hide Desktop</source>
-        <translation>Masquer le bureau</translation>
+        <translation>Plein écran</translation>
     </message>
     <message>
         <source>Play Sound</source>

@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>Afsluiten</translation>
+        <translation>Stoppen</translation>
     </message>
     <message>
         <source>Hide Desktop</source>
-        <translation>Bureaublad verbergen</translation>
+        <translation>Beeldvullend</translation>
     </message>
     <message>
         <source>Play Sound</source>
@@ -344,7 +344,7 @@
     </message>
     <message>
         <source>Two to four people play at one computer, or one person plays Red against the computer, which always plays Magenta. Exit keeps an unfinished game, and Restart Previous Game on the title screen continues it.</source>
-        <translation>Twee tot vier personen spelen aan één computer, of één persoon speelt Rood tegen de computer, die altijd Magenta speelt. ‘Afsluiten’ bewaart een onafgemaakt spel, en ‘Vorig spel hervatten’ op het beginscherm zet het voort.</translation>
+        <translation>Twee tot vier personen spelen aan één computer, of één persoon speelt Rood tegen de computer, die altijd Magenta speelt. ‘Stoppen’ bewaart een onafgemaakt spel, en ‘Vorig spel hervatten’ op het beginscherm zet het voort.</translation>
     </message>
 </context>
 </TS>
