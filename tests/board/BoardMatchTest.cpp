@@ -38,26 +38,6 @@ TEST(BoardMatch, ButtonsAreDeadThroughTheHandOver) {
     EXPECT_EQ(h.ui().message->text(), "RED TO PLAY") << "the buttons work again";
 }
 
-TEST(BoardMatch, ButtonsAreDeadWhileAClearedBoardComes) {
-    BoardHarness h;
-    h.match = {};
-    h.match.PlayerCount = 2;
-    h.match.RoundNumber = 2;
-    h.match.SoundOn = 1;
-    for (int i = 0; i < 8; ++i)
-        h.match.Covered[static_cast<std::size_t>(i)] = 1;
-    h.openResumed();
-    h.throwDice(4, 5);
-    h.clickNumber(9);
-    expectButtonsDead(h);
-    h.wait(1999);
-    expectButtonsDead(h);
-    h.wait(1);
-    EXPECT_EQ(h.ui().message->text(), "RED TO PLAY");
-    EXPECT_EQ(h.ui().round->text(), "ROUND 2 OF 5");
-    EXPECT_EQ(h.ui().totals[0]->text(), "9");
-}
-
 TEST(BoardMatch, TheCloseBoxActsAsExit) {
     BoardHarness h;
     h.openNew(2);

@@ -190,22 +190,6 @@ TEST(ComputerTurn, NewGameDuringTheScanGivesRedANewMatchAndNoComputerThrow) {
     EXPECT_TRUE(h.ui().throwDice->isEnabled());
 }
 
-TEST(ComputerTurn, AMatchLeftOnTheComputersTurnResumesByItself) {
-    BoardHarness h;
-    openForComputer(h, {4, 5});
-    h.match.Scores = {12, 9, 0, 0};
-    EXPECT_EQ(h.ui().message->text(), "MAGENTA TO PLAY");
-    EXPECT_EQ(h.ui().numbers[3]->backColour(), QColor(128, 64, 0));
-    h.click(h.ui().exit);
-    EXPECT_TRUE(h.savedGame().startsWith("2\r\n1\r\n1\r\n1\r\n")) << "line 4: the computer's board";
-}
-
-} // namespace
-} // namespace nf
-
-namespace nf {
-namespace {
-
 // Whichever try of the scan covers the ninth number, the computer throws once on the cleared
 // board, 1000 ms after its new start, and never while that throw still rolls.
 TEST(ComputerTurn, ClearingTheBoardAtAnyTryGivesExactlyOneThrowOnTheClearedBoard) {
@@ -234,12 +218,6 @@ TEST(ComputerTurn, ClearingTheBoardAtAnyTryGivesExactlyOneThrowOnTheClearedBoard
         EXPECT_EQ(h.ui().message->text(), "RED TO PLAY");
     }
 }
-
-} // namespace
-} // namespace nf
-
-namespace nf {
-namespace {
 
 TEST(ComputerBoard, ShowsOnlyRedsAndMagentasTotalsWhateverTheSavedGameSays) {
     BoardHarness h;

@@ -2,63 +2,10 @@
 #include "engine/Pauses.h"
 
 #include <gtest/gtest.h>
-#include <string>
-#include <vector>
 
 namespace nf {
 namespace {
-using test::coveredNumbers;
 using test::tableWith;
-
-struct CoverCase {
-    std::string name;
-    std::set<int> coveredBefore;
-    int d1, d2;
-    std::vector<int> clicks;
-    std::set<int> coveredAfter; // unused when the throw ends the turn
-    bool turnOver = false;
-};
-
-std::unique_ptr<HeadlessGame> tableFor(const std::set<int>& covered) {
-    MatchState m = test::savedMatch({});
-    for (int n : covered)
-        m.Covered[static_cast<std::size_t>(n - 1)] = 1;
-    return HeadlessGame::resume(m);
-}
-
-TEST(CoverRules, ThrowsAllowWhatTheRulesAllow) {
-    const std::vector<CoverCase> cases = {
-        {"sum uses the throw up", {}, 3, 4, {7, 3, 4}, {7}},
-        {"a die first refuses the sum", {}, 3, 4, {3, 7, 4, 7}, {3, 4}},
-        {"dice in either order", {}, 4, 3, {4, 3}, {3, 4}},
-        {"a double only as its sum", {}, 4, 4, {4, 8, 4}, {8}},
-        {"a double on a covered sum ends the turn", {8}, 4, 4, {}, {}, true},
-        {"double five ends the turn", {}, 5, 5, {}, {}, true},
-        {"double six ends the turn", {}, 6, 6, {}, {}, true},
-        {"eleven is off the board: both dice", {}, 6, 5, {5, 6}, {5, 6}},
-        {"eleven with five covered ends the turn", {5}, 6, 5, {}, {}, true},
-        {"sum covered: the dice separately", {7}, 2, 5, {2, 5}, {2, 5, 7}},
-        {"both ways open: the sum", {}, 2, 5, {7, 2}, {7}},
-        {"a covered die allows only the sum", {1}, 1, 2, {2, 3}, {1, 3}},
-        {"numbers that match nothing are ignored", {}, 1, 2, {9, 4, 5, 6}, {}},
-    };
-    for (const CoverCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        auto table = tableFor(c.coveredBefore);
-        ASSERT_TRUE(table->throwDice(c.d1, c.d2));
-        EXPECT_EQ(table->game().throwState().TurnOver, c.turnOver ? 1 : 0);
-        if (c.turnOver)
-            continue;
-        for (int n : c.clicks)
-            table->cover(n);
-        EXPECT_EQ(coveredNumbers(table->match()), c.coveredAfter);
-        int gained = 0;
-        for (int n : c.coveredAfter)
-            gained += c.coveredBefore.count(n) ? 0 : n;
-        EXPECT_EQ(table->match().Scores[0], gained);
-        EXPECT_EQ(table->game().canThrow(), gained > 0) << "the throw is used up by its covers";
-    }
-}
 
 TEST(CoverRules, SingleDieIsOfferedOnceSevenEightNineAreCoveredAndTheThrowIsUsedUp) {
     auto table = tableWith({7, 8});

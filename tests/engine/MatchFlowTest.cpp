@@ -138,12 +138,6 @@ TEST(MatchFlow, NewGameStopsAThrowStillRolling) {
     EXPECT_TRUE(table.cover(4));
 }
 
-} // namespace
-} // namespace nf
-
-namespace nf {
-namespace {
-
 // The simulator opens one board again for every match: with the same seed it must play as
 // a board made afresh, throw for throw.
 TEST(MatchFlow, ABoardOpenedAgainPlaysAsABoardMadeAfresh) {

@@ -42,12 +42,16 @@ public:
     bool moveFound() const { return table_->game().throwState().TurnOver == 0; }
 
     // Plays the clicks from the settled throw; nullopt when one of them is refused, else
-    // whether they used the throw up.
+    // whether they used the throw up. Each number covered scores its value.
     std::optional<bool> playsThrough(const std::vector<int>& clicks) {
         table_->game().restore(settled_);
-        for (int n : clicks)
+        int gained = 0;
+        for (int n : clicks) {
             if (!table_->cover(n))
                 return std::nullopt;
+            gained += n;
+        }
+        EXPECT_EQ(table_->match().Scores[0], settled_.match.Scores[0] + gained);
         const Game& game = table_->game();
         return game.canThrow() || game.handOverPending();
     }

@@ -199,12 +199,6 @@ TEST(Program, CloseBoxesActAsExit) {
     EXPECT_TRUE(p.finished);
 }
 
-} // namespace
-} // namespace nf
-
-namespace nf {
-namespace {
-
 void expectCentredOnItsFrame(const FormWindow& window) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const QRect frame = window.frameGeometry();
