@@ -40,11 +40,8 @@ void ComputerGame::startScan() {
     ScanOrder = static_cast<i16>(static_cast<int>(random_.next() * 2) + 1);
     ScanStep = 0;
     aim_ = kFullBoard;
-    if (play_ == ComputerPlay::Expert) {
-        const auto choices = BestPlay::solved().choices(boardOf(match_), throw_.Dice[0],
-                                                        throw_.DiceCount == 1 ? 0 : throw_.Dice[1]);
-        aim_ = choices.empty() ? 0 : choices.front().covers;
-    }
+    if (play_ == ComputerPlay::Expert)
+        aim_ = bestCovers(match_, throw_);
     Timer6.setEnabled(true);
 }
 

@@ -106,4 +106,10 @@ std::vector<Choice> BestPlay::choices(Board board, int d1, int d2) const {
     return choices;
 }
 
+Board bestCovers(const MatchState& match, const ThrowState& settled) {
+    const auto choices = BestPlay::solved().choices(boardOf(match), settled.Dice[0],
+                                                    settled.DiceCount == 1 ? 0 : settled.Dice[1]);
+    return choices.empty() ? Board{0} : choices.front().covers;
+}
+
 } // namespace nf

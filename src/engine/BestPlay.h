@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MatchState.h"
+#include "ThrowState.h"
 
 #include <array>
 #include <cstdint>
@@ -64,5 +65,9 @@ private:
     double open_ = 0;
     int sweeps_ = 0;
 };
+
+// The numbers the best choice covers with the settled dice of the throw on the match's board
+// (one die or two, as the throw has them); 0 when the throw allows no move.
+Board bestCovers(const MatchState& match, const ThrowState& settled);
 
 } // namespace nf

@@ -27,11 +27,10 @@ std::optional<Hint> hintFor(const Game& game) {
         }
         return std::nullopt;
     }
-    const auto choices =
-        BestPlay::solved().choices(boardOf(match), t.Dice[0], t.DiceCount == 1 ? 0 : t.Dice[1]);
-    if (choices.empty())
+    const Board best = bestCovers(match, t);
+    if (best == 0)
         return std::nullopt;
-    return Hint{Hint::Kind::Cover, choices.front().covers};
+    return Hint{Hint::Kind::Cover, best};
 }
 
 std::string hintWords(const Hint& hint) {

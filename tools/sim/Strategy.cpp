@@ -50,14 +50,9 @@ void randomMove(HeadlessGame& table, RandomSource& choices) {
 }
 
 void bestMove(HeadlessGame& table) {
-    const ThrowState& t = table.game().throwState();
-    const Board board = boardOf(table.match());
-    const auto choices =
-        BestPlay::solved().choices(board, t.Dice[0], t.DiceCount == 1 ? 0 : t.Dice[1]);
-    if (choices.empty())
-        return;
+    const Board best = bestCovers(table.match(), table.game().throwState());
     for (int n = 1; n <= 9; ++n)
-        if (choices.front().covers & numberBit(n))
+        if (best & numberBit(n))
             table.cover(n);
 }
 
