@@ -1,5 +1,5 @@
 #include "engine/BestPlay.h"
-#include "sim/Analyse.h"
+#include "sim/CommandLine.h"
 #include "sim/MatchRunner.h"
 #include "sim/Replay.h"
 
@@ -125,28 +125,97 @@ TEST(BestPlay, PlayedItScoresWhatTheAnalysisSaysAndTheExpertComputerWinsMost) {
 
     const PlayFigures expert = playMatches(1, 1000, 4, {Strategy::Scan}, ComputerPlay::Expert);
     EXPECT_GT(expert.seats[1].wins, 540) << "of 1000 (the designed computer wins about 500)";
+    std::ostringstream printed;
+    printFigures(printed, expert, 4, {Strategy::Scan});
+    std::istringstream figures(printed.str());
+    std::string title, header, red, magenta;
+    std::getline(figures, title);
+    std::getline(figures, header);
+    std::getline(figures, red);
+    std::getline(figures, magenta);
+    EXPECT_EQ(magenta.rfind("Magenta  computer:expert ", 0), 0u);
+    EXPECT_EQ(magenta.size(), header.size()) << "the columns line up\n"
+                                             << header << '\n'
+                                             << magenta;
 }
 
-std::string analysed(std::vector<std::string> args, int status = 0) {
+struct Ran {
+    int status;
+    std::string out, err;
+};
+
+Ran ran(const std::vector<std::string>& args) {
+    std::istringstream in;
     std::ostringstream out, err;
-    EXPECT_EQ(analyse(args, out, err), status);
-    return out.str();
+    const int status = runCommandLine(args, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+// The whole line is checked before anything runs (or anything is allocated): a refused word is
+// named on standard error, with the usage where the words are at fault; --help answers on
+// standard output once nothing is wrong.
+TEST(CommandLine, RefusesWhatItCannotTakeAndAnswersHelp) {
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        const char* says;
+        bool usage;
+    };
+    const Case cases[] = {
+        {{"play", "--players", "-1", "--strategy", "scan"}, 2, "not '-1'", true},
+        {{"play", "--players", "2147483647", "--strategy", "scan"}, 2, "from 1 to 4", true},
+        {{"play", "--players", "2x", "--strategy", "scan"}, 2, "not '2x'", true},
+        {{"play", "--players", "4294967298", "--strategy", "scan"}, 2, "not '4294967298'", true},
+        {{"play", "--matches", "1e3", "--strategy", "scan"}, 2, "not '1e3'", true},
+        {{"play", "--seed", "abc", "--strategy", "scan"}, 2, "not 'abc'", true},
+        {{"play", "--seed", "-1", "--strategy", "scan"}, 2, "not '-1'", true},
+        {{"play", "--players", "1", "--computer", "bogus", "--strategy", "scan"},
+         2,
+         "classic or expert",
+         true},
+        {{"play", "--strategy", "scan", "--bogus"}, 2, "'--bogus' is not an option", true},
+        {{"play", "--strategy", "scan", "scan", "scan"}, 2, "one for each", true},
+        {{}, 2, "say what to do", true},
+        {{"replay", "review"}, 2, "needs a script", true},
+        {{"replay", ::testing::TempDir()}, 2, "a directory", false},
+        {{"replay", "/dev/zero"}, 1, "line 1: longer than 4096 characters", false},
+        {{"replay", "/proc/self/mem"}, 1, "line 1: cannot be read", false}, // EIO at its start
+        {{"analyse", "--covered", "111111111"}, 2, "never played", true},
+        {{"analyse", "--covered", "12"}, 2, "nine digits", true},
+        {{"analyse", "--dice", "3"}, 2, "7, 8 and 9 are covered", true},
+        {{"--help", "play", "--players", "9"}, 2, "not '9'", true},
+        {{"--help"}, 0, "usage:", true},
+        {{"play", "-h"}, 0, "usage:", true},
+        {{"replay", "review", "--help"}, 0, "usage:", true},
+    };
+    for (const Case& c : cases) {
+        std::string line;
+        for (const std::string& word : c.args)
+            line += word + ' ';
+        SCOPED_TRACE(line);
+        const Ran r = ran(c.args);
+        EXPECT_EQ(r.status, c.status);
+        const std::string& said = c.status == 0 ? r.out : r.err;
+        EXPECT_NE(said.find(c.says), std::string::npos) << said;
+        EXPECT_EQ(said.find("usage:") != std::string::npos, c.usage) << said;
+        EXPECT_EQ(c.status == 0 ? r.err : r.out, "");
+    }
 }
 
 TEST(Analyse, ValuesABoardAndRanksTheChoicesOfItsDice) {
-    EXPECT_EQ(analysed({}), "a turn from an open board: 20.503887 expected points\n");
-    EXPECT_EQ(analysed({"--covered", "000000111", "--dice", "3", "4"}),
+    EXPECT_EQ(ran({"analyse"}).out, "a turn from an open board: 20.503887 expected points\n");
+    EXPECT_EQ(ran({"analyse", "--covered", "000000111", "--dice", "3", "4"}).out,
               "board 000000111: 11.056307 expected points\n"
               "  throw one die   11.030890\n"
               "  throw two dice  11.056307\n"
               "dice 3 4:\n"
               "  cover 3 and 4   12.013290\n");
-    const std::string open = analysed({"--covered", "000000000", "--dice", "3", "4"});
+    const std::string open = ran({"analyse", "--dice", "3", "4"}).out;
+    EXPECT_EQ(open, ran({"analyse", "--covered", "000000000", "--dice", "3", "4"}).out)
+        << "dice without a board are thrown on the open one";
     EXPECT_LT(open.find("cover 7"), open.find("cover 3 and 4")) << "best first";
-    const std::string table = analysed({"--table"});
+    const std::string table = ran({"analyse", "--table"}).out;
     EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 513);
-    analysed({"--covered", "000000000", "--dice", "3"}, 2);
-    analysed({"--covered", "12"}, 2);
 }
 
 TEST(Replay, AReviewScoresEveryChoiceAgainstTheBest) {

@@ -9,55 +9,11 @@
 namespace nf::sim {
 namespace {
 
-struct Options {
-    std::optional<Board> covered;
-    std::vector<int> dice;
-    bool table = false;
-};
-
-std::optional<Board> parseBoard(const std::string& digits) {
-    if (digits.size() != 9)
-        return std::nullopt;
-    Board board = 0;
-    for (int n = 1; n <= 9; ++n) {
-        const char c = digits[static_cast<std::size_t>(n - 1)];
-        if (c != '0' && c != '1')
-            return std::nullopt;
-        if (c == '1')
-            board = static_cast<Board>(board | numberBit(n));
-    }
-    return board;
-}
-
 std::string digitsOf(Board board) {
     std::string digits;
     for (int n = 1; n <= 9; ++n)
         digits += (board & numberBit(n)) ? '1' : '0';
     return digits;
-}
-
-bool isDie(const std::string& word) {
-    return word.size() == 1 && word[0] >= '1' && word[0] <= '6';
-}
-
-bool parse(const std::vector<std::string>& args, Options& o) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--covered" && i + 1 < args.size()) {
-            o.covered = parseBoard(args[++i]);
-            if (!o.covered)
-                return false;
-        } else if (args[i] == "--dice") {
-            while (i + 1 < args.size() && isDie(args[i + 1]) && o.dice.size() < 2)
-                o.dice.push_back(args[++i][0] - '0');
-            if (o.dice.empty())
-                return false;
-        } else if (args[i] == "--table") {
-            o.table = true;
-        } else {
-            return false;
-        }
-    }
-    return o.dice.empty() || o.covered;
 }
 
 void printBoard(std::ostream& out, const BestPlay& play, Board board) {
@@ -85,36 +41,39 @@ void printChoices(std::ostream& out, const BestPlay& play, Board board,
 
 } // namespace
 
-int analyse(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    Options o;
-    if (!parse(args, o)) {
-        err << "usage: ninefold-sim analyse [--covered XXXXXXXXX [--dice D1 D2 | --dice D]] "
-               "[--table]\n";
-        return 2;
-    }
-    if (o.dice.size() == 1 && o.covered && (*o.covered & kSevenEightNine) != kSevenEightNine) {
-        err << "ninefold-sim: one die is thrown only once 7, 8 and 9 are covered\n";
-        return 2;
-    }
+void analyse(const AnalyseRequest& request, std::ostream& out) {
     const BestPlay& play = BestPlay::solved();
     out << std::fixed << std::setprecision(6);
-    if (o.table) {
+    if (request.table) {
         out << "mask covered   expected  one-die\n";
         for (int b = 0; b <= kFullBoard; ++b) {
             const auto board = static_cast<Board>(b);
             out << std::setw(4) << b << ' ' << digitsOf(board) << ' ' << std::setw(10)
                 << play.turn(board) << ' ' << (play.oneDieBetter(board) ? "yes" : "no") << '\n';
         }
-        return 0;
+        return;
     }
-    if (!o.covered) {
+    if (!request.covered) {
         out << "a turn from an open board: " << play.turn(0) << " expected points\n";
-        return 0;
+        return;
     }
-    printBoard(out, play, *o.covered);
-    if (!o.dice.empty())
-        printChoices(out, play, *o.covered, o.dice);
-    return 0;
+    printBoard(out, play, *request.covered);
+    if (!request.dice.empty())
+        printChoices(out, play, *request.covered, request.dice);
+}
+
+std::optional<Board> boardOf(const std::string& digits) {
+    if (digits.size() != 9)
+        return std::nullopt;
+    Board board = 0;
+    for (int n = 1; n <= 9; ++n) {
+        const char c = digits[static_cast<std::size_t>(n - 1)];
+        if (c != '0' && c != '1')
+            return std::nullopt;
+        if (c == '1')
+            board = static_cast<Board>(board | numberBit(n));
+    }
+    return board;
 }
 
 } // namespace nf::sim

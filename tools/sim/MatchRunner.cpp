@@ -109,7 +109,7 @@ void printFigures(std::ostream& out, const PlayFigures& f, std::uint64_t seed,
     else
         out << "ninefold-sim play: " << f.players << " players, ";
     out << f.matches << " matches, seed " << seed << '\n';
-    out << "seat     strategy        wins   draws   mean total   sd total   clears/match   "
+    out << "seat     strategy           wins   draws   mean total   sd total   clears/match   "
            "throws/match   points/turn   vs best\n";
     const double best = BestPlay::solved().turn(0);
     const double n = static_cast<double>(std::max(1L, f.matches));
@@ -119,9 +119,9 @@ void printFigures(std::ostream& out, const PlayFigures& f, std::uint64_t seed,
         const double mean = s.totalSum / n;
         const double sd = std::sqrt(std::max(0.0, s.totalSquares / n - mean * mean));
         const std::string strategy = p < strategies.size() ? strategyName(strategies[p])
-                                     : expert              ? "computer:exp"
+                                     : expert              ? "computer:expert"
                                                            : "computer";
-        out << std::left << std::setw(9) << colours[p] << std::setw(14) << strategy << std::right
+        out << std::left << std::setw(9) << colours[p] << std::setw(17) << strategy << std::right
             << std::setw(6) << s.wins << std::setw(8) << s.draws << std::setw(13) << mean
             << std::setw(11) << sd << std::setw(15) << static_cast<double>(s.clears) / n
             << std::setw(15) << static_cast<double>(s.throws) / n << std::setw(14)

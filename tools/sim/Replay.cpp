@@ -2,6 +2,7 @@
 
 #include "Review.h"
 #include "Table.h"
+#include "WholeNumber.h"
 
 #include <memory>
 #include <optional>
@@ -16,18 +17,32 @@ struct ScriptError {
     std::string message;
 };
 
-long number(const std::string& word, long low, long high, const char* what) {
-    std::size_t used = 0;
-    long value = 0;
-    try {
-        value = std::stol(word, &used);
-    } catch (const std::exception&) {
-        used = 0;
+// No command comes near this length; a longer line (or a file without any line end, as
+// /dev/zero) is refused before it fills the memory.
+constexpr std::size_t kLongestLine = 4096;
+
+enum class LineRead { Line, End, TooLong, Failed };
+
+LineRead readLine(std::istream& script, std::string& line) {
+    line.clear();
+    for (int c = script.get(); c != std::char_traits<char>::eof(); c = script.get()) {
+        if (c == '\n')
+            return LineRead::Line;
+        if (line.size() == kLongestLine)
+            return LineRead::TooLong;
+        line.push_back(static_cast<char>(c));
     }
-    if (used != word.size() || value < low || value > high)
-        throw ScriptError{std::string(what) + " must be " + std::to_string(low) + " to " +
-                          std::to_string(high) + ", not '" + word + "'"};
-    return value;
+    // A read error is not the end of the script.
+    if (script.bad())
+        return LineRead::Failed;
+    return line.empty() ? LineRead::End : LineRead::Line;
+}
+
+long number(const std::string& word, long low, long high, const char* what) {
+    if (const auto value = wholeNumber(word, low, high))
+        return *value;
+    throw ScriptError{std::string(what) + " must be " + std::to_string(low) + " to " +
+                      std::to_string(high) + ", not '" + word + "'"};
 }
 
 // "Throw Dice" with the given dice; refused as the game refuses it (then no time passes).
@@ -81,7 +96,18 @@ int replay(std::istream& script, std::ostream& out, std::ostream& err, bool revi
     if (reviewed)
         review.emplace(out);
     std::string line;
-    for (int lineNumber = 1; std::getline(script, line); ++lineNumber) {
+    for (int lineNumber = 1;; ++lineNumber) {
+        const LineRead read = readLine(script, line);
+        if (read == LineRead::End)
+            break;
+        if (read != LineRead::Line) {
+            err << "line " << lineNumber << ": "
+                << (read == LineRead::TooLong
+                        ? "longer than " + std::to_string(kLongestLine) + " characters"
+                        : std::string("cannot be read"))
+                << '\n';
+            return 1;
+        }
         std::istringstream split(line);
         std::vector<std::string> words;
         for (std::string word; split >> word;)
