@@ -5,7 +5,8 @@
 //   ninefold-shot --say TEXT                            the text in the system's language
 // With no names, every window. Pictures come from the game's folder (by default the
 // program's own folder); --lang CODE ("de") shows the windows in that language, as
-// translated in the game folder.
+// translated in the game folder. --help prints the options; an option it does not know is
+// refused with them, exit code 2.
 #include "ScreensInPlay.h"
 #include "WindowShot.h"
 #include "front/TextsToTranslate.h"
@@ -14,6 +15,7 @@
 #include "screens/Screens.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <cstdio>
 
@@ -21,31 +23,54 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QString data = QCoreApplication::applicationDirPath(), out = QStringLiteral(".");
-    QStringList names;
-    bool inPlay = false;
-    QString language;
-    const QStringList args = QCoreApplication::arguments().mid(1);
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--data") && i + 1 < args.size())
-            data = args[++i];
-        else if (args[i] == QLatin1String("--out") && i + 1 < args.size())
-            out = args[++i];
-        else if (args[i] == QLatin1String("--in-play"))
-            inPlay = true;
-        else if (args[i] == QLatin1String("--lang") && i + 1 < args.size())
-            language = args[++i];
-        else if (args[i] == QLatin1String("--say") && i + 1 < args.size()) {
-            // As the game chooses its language at start-up.
-            nf::installTranslation(nf::GameFolder(data));
-            std::printf("%s\n", qPrintable(nf::gameText(args[i + 1].toStdString())));
-            return 0;
-        } else if (args[i] == QLatin1String("--texts")) {
-            for (const std::string& text : nf::textsToTranslate())
-                std::printf("%s\n", text.c_str());
-            return 0;
-        } else
-            names << args[i];
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Renders Ninefold's windows to PNG files: the windows named, or every "
+                       "window of the catalogue."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption dataOption(
+        QStringLiteral("data"),
+        QStringLiteral("The game's folder, for pictures and translations (the program's own "
+                       "by default)."),
+        QStringLiteral("DIR"), QCoreApplication::applicationDirPath());
+    const QCommandLineOption outOption(QStringLiteral("out"),
+                                       QStringLiteral("Where the PNG files go."),
+                                       QStringLiteral("DIR"), QStringLiteral("."));
+    const QCommandLineOption inPlayOption(QStringLiteral("in-play"),
+                                          QStringLiteral("Every screen as a player sees it."));
+    const QCommandLineOption langOption(
+        QStringLiteral("lang"), QStringLiteral("The language to show the windows in (\"de\")."),
+        QStringLiteral("CODE"));
+    const QCommandLineOption textsOption(QStringLiteral("texts"),
+                                         QStringLiteral("Lists every text to translate."));
+    const QCommandLineOption sayOption(QStringLiteral("say"),
+                                       QStringLiteral("Prints TEXT in the system's language."),
+                                       QStringLiteral("TEXT"));
+    parser.addOptions({dataOption, outOption, inPlayOption, langOption, textsOption, sayOption});
+    parser.addPositionalArgument(QStringLiteral("names"), QStringLiteral("Windows to render."),
+                                 QStringLiteral("[NAME...]"));
+    if (!parser.parse(QCoreApplication::arguments())) {
+        std::fprintf(stderr, "ninefold-shot: %s\n\n%s", qPrintable(parser.errorText()),
+                     qPrintable(parser.helpText()));
+        return 2;
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        std::printf("%s", qPrintable(parser.helpText()));
+        return 0;
+    }
+    const QString data = parser.value(dataOption), out = parser.value(outOption);
+    const QString language = parser.value(langOption);
+    QStringList names = parser.positionalArguments();
+    if (parser.isSet(sayOption)) {
+        // As the game chooses its language at start-up.
+        nf::installTranslation(nf::GameFolder(data));
+        std::printf("%s\n", qPrintable(nf::gameText(parser.value(sayOption).toStdString())));
+        return 0;
+    }
+    if (parser.isSet(textsOption)) {
+        for (const std::string& text : nf::textsToTranslate())
+            std::printf("%s\n", text.c_str());
+        return 0;
     }
     QDir().mkpath(out);
     if (!language.isEmpty() &&
@@ -53,7 +78,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "ninefold-shot: no translation for %s\n", qPrintable(language));
         return 1;
     }
-    if (inPlay) {
+    if (parser.isSet(inPlayOption)) {
         int failures = 0;
         for (const auto& [name, image] : nf::renderScreensInPlay(data)) {
             const QString file = QDir(out).filePath(name + QLatin1String(".png"));
