@@ -25,21 +25,22 @@ std::optional<int> answerCommandLine(int argc, char** argv, StartOptions& option
                        "expert (the best move every time)."),
         QStringLiteral("classic|expert"), QStringLiteral("classic"));
     parser.addOption(computer);
-    // Answers --help, --help-all and --version, and refuses unknown options, ending the program.
-    parser.process(app);
-    if (!parser.positionalArguments().isEmpty()) {
-        std::cerr << "ninefold takes no file or other argument: "
-                  << qPrintable(parser.positionalArguments().join(' ')) << "\n\n"
-                  << qPrintable(parser.helpText());
+    const auto refuse = [&parser](const QString& why) {
+        std::cerr << "ninefold: " << qPrintable(why) << "\n\n" << qPrintable(parser.helpText());
         return 2;
-    }
+    };
+    // The whole line is checked before --help or --version answers, so that a wrong one never
+    // ends with 0.
+    if (!parser.parse(app.arguments()))
+        return refuse(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return refuse(QStringLiteral("no file or other argument is taken: ") +
+                      parser.positionalArguments().join(' '));
     const QString play = parser.value(computer);
-    if (play != QLatin1String("classic") && play != QLatin1String("expert")) {
-        std::cerr << "ninefold: --computer takes classic or expert, not " << qPrintable(play)
-                  << "\n\n"
-                  << qPrintable(parser.helpText());
-        return 2;
-    }
+    if (play != QLatin1String("classic") && play != QLatin1String("expert"))
+        return refuse(QStringLiteral("--computer takes classic or expert, not ") + play);
+    // Answers --help, --help-all and --version as Qt does, ending the program.
+    parser.process(app);
     options.computer =
         play == QLatin1String("expert") ? ComputerPlay::Expert : ComputerPlay::Classic;
     return std::nullopt;

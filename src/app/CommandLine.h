@@ -11,9 +11,9 @@ struct StartOptions {
     ComputerPlay computer = ComputerPlay::Classic; // --computer classic|expert
 };
 
-// Reads the command line before any window exists: --help and --version print their answer
-// and end the program; an option, value or argument it does not know is refused with the
-// usage, and the program ends with a non-zero code. Nothing when the game is to start, with
+// Reads the command line before any window exists: an option, value or argument it does not
+// know is refused with the usage, and the program ends with code 2; otherwise --help and
+// --version print their answer and end the program. Nothing when the game is to start, with
 // `options` as asked.
 std::optional<int> answerCommandLine(int argc, char** argv, StartOptions& options);
 
