@@ -1,7 +1,6 @@
 #include "engine/BestPlay.h"
 #include "sim/CommandLine.h"
 #include "sim/MatchRunner.h"
-#include "sim/Replay.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -10,16 +9,20 @@
 namespace nf::sim {
 namespace {
 
-std::string replayed(const std::string& script, int* status = nullptr,
-                     std::string* errors = nullptr, bool review = false) {
-    std::istringstream in(script);
+struct Ran {
+    int status;
+    std::string out, err;
+};
+
+Ran ran(const std::vector<std::string>& args, const std::string& input = {}) {
+    std::istringstream in(input);
     std::ostringstream out, err;
-    const int code = replay(in, out, err, review);
-    if (status)
-        *status = code;
-    if (errors)
-        *errors = err.str();
-    return out.str();
+    const int status = runCommandLine(args, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::string replayed(const std::string& script) {
+    return ran({"replay", "-"}, script).out;
 }
 
 std::string field(const std::string& stateLine, const std::string& name) {
@@ -75,19 +78,6 @@ TEST(Replay, AgainstTheComputerItsTurnPlaysItself) {
     EXPECT_EQ(field(later, "player"), "0") << "the computer's turn has ended by itself";
 }
 
-TEST(Replay, MistakesNameTheirLineAndStopTheScript) {
-    for (const char* script :
-         {"players 2\nthrow 3 4\ncover 12\nstate", "players 2\nthrow 7 1\nstate",
-          "players 2\n\nfly\nstate", "players 5\nstate", "cover 3\nstate"}) {
-        SCOPED_TRACE(script);
-        int status = 0;
-        std::string errors;
-        EXPECT_EQ(replayed(script, &status, &errors), "");
-        EXPECT_EQ(status, 1);
-        EXPECT_EQ(errors.rfind("line ", 0), 0u) << errors;
-    }
-}
-
 TEST(Play, TheSameSeedPlaysTheSameMatches) {
     const std::vector<Strategy> seats{Strategy::Scan, Strategy::SumFirst, Strategy::FacesFirst,
                                       Strategy::Random};
@@ -139,27 +129,17 @@ TEST(BestPlay, PlayedItScoresWhatTheAnalysisSaysAndTheExpertComputerWinsMost) {
                                              << magenta;
 }
 
-struct Ran {
-    int status;
-    std::string out, err;
-};
-
-Ran ran(const std::vector<std::string>& args) {
-    std::istringstream in;
-    std::ostringstream out, err;
-    const int status = runCommandLine(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
-
 // The whole line is checked before anything runs (or anything is allocated): a refused word is
 // named on standard error, with the usage where the words are at fault; --help answers on
-// standard output once nothing is wrong.
+// standard output once nothing is wrong. A script's mistake stops it at its line, before the
+// `state` after it.
 TEST(CommandLine, RefusesWhatItCannotTakeAndAnswersHelp) {
     struct Case {
         std::vector<std::string> args;
         int status;
         const char* says;
         bool usage;
+        const char* script = ""; // on standard input
     };
     const Case cases[] = {
         {{"play", "--players", "-1", "--strategy", "scan"}, 2, "not '-1'", true},
@@ -180,6 +160,15 @@ TEST(CommandLine, RefusesWhatItCannotTakeAndAnswersHelp) {
         {{"replay", ::testing::TempDir()}, 2, "a directory", false},
         {{"replay", "/dev/zero"}, 1, "line 1: longer than 4096 characters", false},
         {{"replay", "/proc/self/mem"}, 1, "line 1: cannot be read", false}, // EIO at its start
+        {{"replay", "-"},
+         1,
+         "line 3: a number must be",
+         false,
+         "players 2\nthrow 3 4\ncover 12\nstate"},
+        {{"replay", "-"}, 1, "line 2: a die must be", false, "players 2\nthrow 7 1\nstate"},
+        {{"replay", "-"}, 1, "line 3: unknown command", false, "players 2\n\nfly\nstate"},
+        {{"replay", "-"}, 1, "line 1: the number of players", false, "players 5\nstate"},
+        {{"replay", "-"}, 1, "line 1: no match yet", false, "cover 3\nstate"},
         {{"analyse", "--covered", "111111111"}, 2, "never played", true},
         {{"analyse", "--covered", "12"}, 2, "nine digits", true},
         {{"analyse", "--dice", "3"}, 2, "7, 8 and 9 are covered", true},
@@ -192,8 +181,8 @@ TEST(CommandLine, RefusesWhatItCannotTakeAndAnswersHelp) {
         std::string line;
         for (const std::string& word : c.args)
             line += word + ' ';
-        SCOPED_TRACE(line);
-        const Ran r = ran(c.args);
+        SCOPED_TRACE(line + c.script);
+        const Ran r = ran(c.args, c.script);
         EXPECT_EQ(r.status, c.status);
         const std::string& said = c.status == 0 ? r.out : r.err;
         EXPECT_NE(said.find(c.says), std::string::npos) << said;
@@ -219,9 +208,10 @@ TEST(Analyse, ValuesABoardAndRanksTheChoicesOfItsDice) {
 }
 
 TEST(Replay, AReviewScoresEveryChoiceAgainstTheBest) {
-    const std::string review = replayed("players 2\nthrow 3 4\ncover 3\ncover 4\nthrow 6 6\n"
-                                        "wait 4000\nthrow 3 4\ncover 7\n",
-                                        nullptr, nullptr, true);
+    const std::string review =
+        ran({"replay", "review", "-"}, "players 2\nthrow 3 4\ncover 3\ncover 4\nthrow 6 6\n"
+                                       "wait 4000\nthrow 3 4\ncover 7\n")
+            .out;
     EXPECT_EQ(review, "line 4: Red dice 3 4, cover 3 and 4: lost 4.157933 (best: cover 7)\n"
                       "line 8: Magenta dice 3 4, cover 7: best\n"
                       "expected points lost: Red 4.157933 Magenta 0.000000\n");
