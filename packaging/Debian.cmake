@@ -10,8 +10,10 @@ add_custom_command(OUTPUT ${compressed}/changelog.gz ${compressed}/ninefold.6.gz
     DEPENDS ${packaging}/changelog ${packaging}/ninefold.6)
 add_custom_target(ninefold-package-docs ALL
     DEPENDS ${compressed}/changelog.gz ${compressed}/ninefold.6.gz)
-install(FILES ${packaging}/copyright ${compressed}/changelog.gz DESTINATION ${doc_dir})
-install(FILES ${compressed}/ninefold.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${packaging}/copyright ${compressed}/changelog.gz DESTINATION ${doc_dir}
+        PERMISSIONS ${ninefold_file_permissions})
+install(FILES ${compressed}/ninefold.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6
+        PERMISSIONS ${ninefold_file_permissions})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ninefold)

@@ -7,10 +7,14 @@ namespace nf {
 
 BoardWindow* restartPreviousGame(Environment& env, const RestartSteps& steps) {
     MatchState& match = env.match;
-    if (!SavedGame::load(env.services.savedGamePlaces(), match)) {
+    QString skipped;
+    if (!SavedGame::load(env.services.savedGamePlaces(), match, &skipped)) {
         match.RestartPrevious = 0;
         return nullptr;
     }
+    if (!skipped.isEmpty())
+        env.services.tellOnce("Ninefold could not read the saved game " + skipped.toStdString() +
+                              "; it continues the older one.");
     match.RestartPrevious = 1;
     if (match.HideDesktop == 1 && steps.showBackdrop)
         steps.showBackdrop();

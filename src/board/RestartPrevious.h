@@ -20,7 +20,8 @@ struct RestartSteps {
 // "Restart Previous Game": reads "lastgame.inf" into the shared match state and opens the
 // board that wrote it, which shows the match resumed. Returns the board, or nothing when the
 // file could not be read; then no board opens and no sound plays, and the values read before
-// the failure stay in the shared state.
+// the failure stay in the shared state. An older file continued in place of a damaged newer
+// one is said once on standard error.
 BoardWindow* restartPreviousGame(Environment& env, const RestartSteps& steps);
 
 } // namespace nf

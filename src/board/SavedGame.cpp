@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <fcntl.h>
 #include <functional>
 #include <limits>
@@ -144,11 +145,34 @@ bool read(const QString& path, MatchState& match) {
     return decodeInto(file.read(1 << 20), match);
 }
 
-bool load(const SavedGamePlaces& places, MatchState& match) {
-    const QFileInfo beside(places.besideProgram), state(places.userState);
-    const bool fromState = !places.userState.isEmpty() && state.exists() &&
-                           (!beside.exists() || state.lastModified() > beside.lastModified());
-    return read(fromState ? places.userState : places.besideProgram, match);
+bool load(const SavedGamePlaces& places, MatchState& match, QString* skipped) {
+    std::vector<QFileInfo> files;
+    for (const QString& path : {places.besideProgram, places.userState})
+        if (!path.isEmpty() && QFileInfo::exists(path))
+            files.emplace_back(path);
+    // Newer first; on a tie the one beside the program.
+    std::stable_sort(files.begin(), files.end(), [](const QFileInfo& a, const QFileInfo& b) {
+        return a.lastModified() > b.lastModified();
+    });
+    if (files.empty())
+        return false;
+    // Each file is read into a copy, so that the match continued is exactly one file's.
+    MatchState newer = match;
+    if (read(files.front().filePath(), newer)) {
+        match = newer;
+        return true;
+    }
+    if (files.size() > 1) {
+        MatchState older = match;
+        if (read(files.back().filePath(), older)) {
+            match = older;
+            if (skipped)
+                *skipped = files.front().filePath();
+            return true;
+        }
+    }
+    match = newer; // no file to continue: what the newer held before its fault stays
+    return false;
 }
 
 } // namespace nf::SavedGame

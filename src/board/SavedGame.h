@@ -27,8 +27,10 @@ bool decodeInto(const QByteArray& bytes, MatchState& match);
 // is replaced in one step, so a failed save leaves the previous file whole. The file written,
 // or nothing when no place took it.
 std::optional<QString> save(const SavedGamePlaces& places, const QByteArray& bytes);
-// Reads the newer of the two places' files, the match a player left last.
-bool load(const SavedGamePlaces& places, MatchState& match);
+// Reads the newer of the two places' files, the match a player left last, or the older one
+// where the newer cannot be read (damaged, a folder, a pipe); `skipped` then names the newer.
+// When neither can be read, the values the newer held before its fault stay in the match.
+bool load(const SavedGamePlaces& places, MatchState& match, QString* skipped = nullptr);
 
 // Replaces one file; false when anything failed, and then the previous file is as it was.
 bool write(const QString& path, const QByteArray& bytes);

@@ -28,8 +28,12 @@ QString installTranslation(const GameFolder& folder, const QLocale& locale) {
     removeTranslation();
     auto translator = std::make_unique<QTranslator>();
     // English is the language the texts are written in: no file, whatever else the list holds.
+    // Languages without a translation are passed over for the next one, and so is the "C" Qt
+    // puts in after a code it does not know ("zz:fr" is French).
     for (const QString& ui : locale.uiLanguages()) {
-        if (ui.startsWith(QLatin1String("en")) || ui == QLatin1String("C"))
+        if (ui == QLatin1String("C"))
+            continue;
+        if (ui.startsWith(QLatin1String("en")))
             return {};
         if (translator->load(QLocale(ui), QStringLiteral("ninefold"), QStringLiteral("_"),
                              folder.path(QStringLiteral("translations"))))

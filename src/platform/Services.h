@@ -8,6 +8,7 @@
 #include <QUrl>
 #include <iostream>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace nf {
@@ -26,12 +27,10 @@ public:
     const GameFolder& folder() const { return folder_; }
     const SavedGamePlaces& savedGamePlaces() const { return savedGame_; }
 
-    // Says the line on standard error (or where tests point it), the first time only.
+    // Says the line on standard error (or where tests point it), the first time it comes only.
     void tellOnce(const std::string& line) {
-        if (told_)
-            return;
-        told_ = true;
-        *complaints_ << line << std::endl;
+        if (told_.insert(line).second)
+            *complaints_ << line << std::endl;
     }
     void setComplaints(std::ostream& out) { complaints_ = &out; }
     QString path(const QString& gameName) const { return folder_.path(gameName); }
@@ -52,7 +51,7 @@ private:
     DocumentOpener& opener_;
     SavedGamePlaces savedGame_;
     std::ostream* complaints_ = &std::cerr;
-    bool told_ = false;
+    std::set<std::string> told_;
 };
 
 } // namespace nf

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
+#include <functional>
 #include <future>
 #include <gtest/gtest.h>
 #include <pwd.h>
@@ -15,6 +16,8 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace nf {
 namespace {
@@ -99,28 +102,91 @@ TEST(SavedGameStore, APipeNamedLikeTheSavedGameIsRefusedAtOnce) {
     EXPECT_FALSE(SavedGame::load({"/dev/null", {}}, m)) << "a device is no saved game either";
 }
 
-// A match saved to the state folder while the game folder could not be written is newer
-// than the one beside the program: that is the one to continue, and the other way round.
-TEST(SavedGameStore, TheNewerOfTheTwoPlacesIsContinued) {
-    QTemporaryDir dir;
-    const SavedGamePlaces places{dir.filePath("lastgame.inf"),
-                                 dir.filePath("state/ninefold/lastgame.inf")};
-    ASSERT_TRUE(SavedGame::write(places.besideProgram, matchBytes(10, 0)));
-    ASSERT_TRUE(QDir().mkpath(dir.filePath("state/ninefold")));
-    ASSERT_TRUE(SavedGame::write(places.userState, matchBytes(20, 0)));
-    const auto age = [](const QString& path, int seconds) {
+auto fields(const MatchState& m) {
+    return std::tie(m.PlayerCount, m.CurrentPlayer, m.RoundNumber, m.ComputerGame, m.Scores,
+                    m.Covered, m.SoundOn, m.HideDesktop);
+}
+
+// Of the two places' files the newer is continued: a match saved to the state folder while the
+// game folder could not be written, or the other way round. Where the newer cannot be read
+// the older is continued, exactly as it was saved (nothing of the newer mixed in), and
+// standard error names the file passed over, once.
+TEST(SavedGameStore, TheNewerReadableFileOfTheTwoPlacesIsContinued) {
+    MatchState olderMatch;
+    olderMatch.PlayerCount = 3;
+    olderMatch.CurrentPlayer = 2;
+    olderMatch.RoundNumber = 4;
+    olderMatch.Covered[6] = 1;
+    olderMatch.HideDesktop = 0;
+    const QByteArray older = SavedGame::encode(olderMatch, {5, 6, 7, 0});
+    const QByteArray newer = matchBytes(20, 30);
+    const auto age = [](const QString& path) {
         QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTime().addSecs(-seconds),
-                                  QFileDevice::FileModificationTime));
+        return f.open(QIODevice::ReadWrite) &&
+               f.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                             QFileDevice::FileModificationTime);
     };
+    const std::vector<std::pair<const char*, std::function<bool(const QString&)>>> damages = {
+        {"none", [&](const QString& path) { return SavedGame::write(path, newer); }},
+        {"cut short", [&](const QString& path) { return SavedGame::write(path, newer.left(20)); }},
+        {"garbage",
+         [&](const QString& path) {
+             return SavedGame::write(path, newer.left(9) + "\x01\xff?\r\n");
+         }},
+        {"a folder", [](const QString& path) { return QDir().mkdir(path); }},
+        {"a pipe",
+         [](const QString& path) {
+             return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+         }},
+    };
+    for (const auto& [damage, makeNewer] : damages)
+        for (const bool newerInState : {true, false}) {
+            SCOPED_TRACE(std::string(damage) + (newerInState ? ", newer in the state folder" : ""));
+            test::TestEnvironment e;
+            const SavedGamePlaces places{e.dir.filePath("lastgame.inf"),
+                                         e.dir.filePath("state/lastgame.inf")};
+            ASSERT_TRUE(QDir().mkpath(e.dir.filePath("state")));
+            const QString olderPath = newerInState ? places.besideProgram : places.userState;
+            const QString newerPath = newerInState ? places.userState : places.besideProgram;
+            ASSERT_TRUE(SavedGame::write(olderPath, older) && age(olderPath));
+            ASSERT_TRUE(makeNewer(newerPath));
+
+            Services services(GameFolder(e.dir.path()), e.sound, e.opener, places);
+            std::ostringstream said;
+            services.setComplaints(said);
+            Environment env{e.match, services, e.scheduler, e.random, e.clock};
+            for (int restarts = 0; restarts < 2; ++restarts) {
+                bool opened = false;
+                e.match = MatchState{};
+                restartPreviousGame(env, {nullptr,
+                                          [&](bool) {
+                                              opened = true;
+                                              return nullptr;
+                                          },
+                                          nullptr});
+                ASSERT_TRUE(opened);
+                MatchState expected;
+                ASSERT_TRUE(
+                    SavedGame::decodeInto(std::string(damage) == "none" ? newer : older, expected));
+                EXPECT_EQ(fields(e.match), fields(expected));
+            }
+            const std::string line = said.str();
+            if (std::string(damage) == "none")
+                EXPECT_EQ(line, "");
+            else
+                EXPECT_EQ(line, "Ninefold could not read the saved game " +
+                                    newerPath.toStdString() + "; it continues the older one.\n");
+        }
+
+    // Neither readable: nothing is continued, and what the newer held before its fault stays.
+    QTemporaryDir dir;
+    const SavedGamePlaces places{dir.filePath("lastgame.inf"), dir.filePath("state.inf")};
+    ASSERT_TRUE(SavedGame::write(places.besideProgram, older.left(9)) && age(places.besideProgram));
+    ASSERT_TRUE(SavedGame::write(places.userState, newer.left(7)));
     MatchState m;
-    age(places.besideProgram, 60);
-    ASSERT_TRUE(SavedGame::load(places, m));
-    EXPECT_EQ(m.Scores[0], 20);
-    age(places.userState, 120);
-    ASSERT_TRUE(SavedGame::load(places, m));
-    EXPECT_EQ(m.Scores[0], 10);
+    EXPECT_FALSE(SavedGame::load(places, m));
+    EXPECT_EQ(std::tie(m.PlayerCount, m.CurrentPlayer, m.RoundNumber, m.Scores[0]),
+              std::make_tuple(2, 0, 2, 0));
 }
 
 // An installed copy cannot write beside itself: the match goes to the user's state folder,

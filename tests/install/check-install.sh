@@ -3,7 +3,10 @@ set -euo pipefail
 build="$1"
 prefix="$(mktemp -d)"
 trap 'rm -rf "$prefix"' EXIT
-cmake --install "$build" --prefix "$prefix" >/dev/null
+# Under the loosest umask, still nothing installed that another user could change.
+(umask 000 && cmake --install "$build" --prefix "$prefix" >/dev/null)
+writable="$(find "$prefix" ! -type l -perm /022 -printf '%M %P\n')"
+[ -z "$writable" ] || { echo "writable by others after an install under umask 000:"; echo "$writable"; exit 1; }
 
 id=org.example.ninefold.Ninefold
 game="$(dirname "$(readlink -f "$prefix/bin/ninefold")")"

@@ -4,7 +4,8 @@ source="$1" build="$2" version="$3"
 cmake -S "$source" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DNINEFOLD_TESTS=OFF \
     -DNINEFOLD_DEBIAN_LAYOUT=ON -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
 cmake --build "$build" --parallel 2 >/dev/null
-(cd "$build" && rm -f ninefold_*.deb && cpack -G DEB >/dev/null)
+# Packed under the loosest umask: the package's permissions must not depend on it.
+(umask 000 && cd "$build" && rm -f ninefold_*.deb && cpack -G DEB >/dev/null)
 deb="$build/ninefold_${version}_amd64.deb"
 [ -f "$deb" ] || { echo "no $deb"; exit 1; }
 
@@ -22,6 +23,8 @@ for f in ./usr/games/ninefold ./usr/lib/games/ninefold/ninefold \
     grep -qxF "$f" <<<"$files" || { echo "missing: $f"; exit 1; }
 done
 grep -qF './usr/share/games/ninefold/Ninefold Rules.de.doc' <<<"$listing" || exit 1
+# No folder or file that others could change (links aside).
+! grep -E '^[^l](....w|.......w)' <<<"$listing" || { echo "writable by others"; exit 1; }
 # Nothing outside /usr, nothing of the build or the tests.
 ! grep -vE '^\./usr/' <<<"$files" | grep -v '^\./$' || { echo "outside /usr"; exit 1; }
 ! grep -qE 'ninefold-(sim|shot|assets|bench)|\.a$|gtest' <<<"$files" || { echo "extra files"; exit 1; }

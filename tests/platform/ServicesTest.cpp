@@ -10,7 +10,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+#include <fcntl.h>
+#include <functional>
+#include <future>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace nf {
 namespace {
@@ -48,9 +55,48 @@ TEST(QtSoundPlayer, TheSoundModuleLoadsWithTheFirstSound) {
     EXPECT_TRUE(audioLibrariesLoaded());
     EXPECT_TRUE(player.play(QStringLiteral(NINEFOLD_DATA_DIR "/wav/gong.wav"))) << "cuts the click";
     QTest::qWait(50); // a sound that loads in the background must not disturb the program
+}
 
-    QtSoundPlayer without([] { return loadSoundBackend(QStringLiteral("/nonexistent")); });
-    EXPECT_FALSE(without.play(QStringLiteral(NINEFOLD_DATA_DIR "/wav/click.wav")));
+// The module is the one regular file of its name in the program's folder, loaded with every
+// symbol it needs; anything else leaves the game silent at once.
+TEST(QtSoundPlayer, OnlyTheModulesOwnFileLoadsAndABrokenOneMeansSilence) {
+    using namespace std::chrono_literals;
+    const QString module = QStringLiteral(NINEFOLD_DATA_DIR "/") + kSoundModuleFile;
+    const std::vector<std::pair<const char*, std::function<bool(const QDir&)>>> layouts = {
+        {"no module", [](const QDir&) { return true; }},
+        {"a pipe",
+         [](const QDir& d) {
+             return ::mkfifo(QFile::encodeName(d.filePath(kSoundModuleFile)).constData(), 0600) ==
+                    0;
+         }},
+        {"a folder", [](const QDir& d) { return d.mkdir(kSoundModuleFile); }},
+        {"other names",
+         [&](const QDir& d) {
+             return QFile::copy(module, d.filePath("libninefold-sound.so")) &&
+                    QFile::copy(module, d.filePath("ninefold-sound"));
+         }},
+        {"a subfolder",
+         [&](const QDir& d) {
+             return d.mkdir("haswell") &&
+                    QFile::copy(module, d.filePath("haswell/") + kSoundModuleFile);
+         }},
+        {"a missing symbol",
+         [](const QDir& d) {
+             return QFile::copy(NINEFOLD_UNRESOLVED_SOUND_MODULE, d.filePath(kSoundModuleFile));
+         }},
+    };
+    for (const auto& [layout, make] : layouts) {
+        QTemporaryDir dir;
+        ASSERT_TRUE(make(QDir(dir.path()))) << layout;
+        auto loading =
+            std::async(std::launch::async, [&] { return loadSoundBackend(dir.path()) == nullptr; });
+        if (loading.wait_for(5s) != std::future_status::ready) {
+            const QByteArray pipe = QFile::encodeName(dir.filePath(kSoundModuleFile));
+            ::close(::open(pipe.constData(), O_WRONLY)); // lets the loader go
+            ADD_FAILURE() << layout << ": the loader waited";
+        }
+        EXPECT_TRUE(loading.get()) << layout;
+    }
 }
 
 struct RecordingBackend : SoundBackend {
