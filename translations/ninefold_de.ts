@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>&gt;&gt; Next Page</source>
-        <translation>&gt;&gt; Nächste Seite</translation>
+        <translation>&gt;&gt; Weiter</translation>
     </message>
     <message>
         <source>If there is just one player, select button &apos;1&apos; to play against the computer. The computer always plays as the second player - Magenta.</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>&lt;&lt; Previous Page</source>
-        <translation>&lt;&lt; Vorige Seite</translation>
+        <translation>&lt;&lt; Zurück</translation>
     </message>
     <message>
         <source>The player whose turn it is clicks the button labelled &apos;Throw Dice&apos;. Two numbers are then randomly generated, corresponding to the dice throw. </source>

@@ -17,6 +17,9 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
+#include <algorithm>
+#include <map>
+#include <tuple>
 
 namespace nf {
 
@@ -162,12 +165,35 @@ void setFrame(FormWindow* window, const WindowSpec& design, const GameFolder& fo
         window->setWindowIcon(iconFrom(folder, design.icon));
 }
 
+// Once every control lies where it belongs, a translated text makes room for the controls over
+// it (the topmost text first, as those under it make room for it), and buttons of one kind,
+// one designed font, take the smallest size any of them needs.
+void fitTranslatedTexts(const std::vector<std::pair<QWidget*, const ControlSpec*>>& made) {
+    if (gameLanguage().isEmpty())
+        return;
+    for (const auto& [control, design] : made)
+        if (auto* label = qobject_cast<LabelControl*>(control); label && !design->fitsText)
+            label->refitText();
+    std::map<std::tuple<std::string, double, bool>, std::vector<QWidget*>> kinds;
+    for (const auto& [control, design] : made)
+        if (design->style == LabelStyle::Button)
+            kinds[{design->font.face, design->font.points, design->font.bold}].push_back(control);
+    for (const auto& [font, buttons] : kinds) {
+        const auto smallest =
+            std::min_element(buttons.begin(), buttons.end(), [](QWidget* a, QWidget* b) {
+                return a->font().pixelSize() < b->font().pixelSize();
+            });
+        for (QWidget* button : buttons)
+            button->setFont((*smallest)->font());
+    }
+}
+
 } // namespace
 
 FormWindow* buildWindow(const WindowSpec& design, const GameFolder& folder) {
     auto* window = new FormWindow(qs(design.name));
     setFrame(window, design, folder);
-    std::vector<QWidget*> made;
+    std::vector<std::pair<QWidget*, const ControlSpec*>> made; // topmost first
     for (const ControlSpec& c : design.controls) {
         QWidget* parent = window->client();
         if (!c.parent.empty())
@@ -179,11 +205,12 @@ FormWindow* buildWindow(const WindowSpec& design, const GameFolder& folder) {
         control->setHidden(c.hidden);
         control->setEnabled(!c.disabled);
         window->addControl(qs(c.name), c.index, control);
-        made.push_back(control);
+        made.emplace_back(control, &c);
     }
     // The first control of the window's order lies on top.
     for (auto it = made.rbegin(); it != made.rend(); ++it)
-        (*it)->raise();
+        it->first->raise();
+    fitTranslatedTexts(made);
     return window;
 }
 
