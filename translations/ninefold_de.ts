@@ -216,6 +216,14 @@
         <translation>mit zwei Würfeln werfen</translation>
     </message>
     <message>
+        <source>tick Throw Just One Die</source>
+        <translation>„Nur einen Würfel werfen“ ankreuzen</translation>
+    </message>
+    <message>
+        <source>untick Throw Just One Die</source>
+        <translation>Häkchen bei „Nur einen Würfel werfen“ entfernen</translation>
+    </message>
+    <message>
         <source>Show hint</source>
         <translation>Tipp zeigen</translation>
     </message>

@@ -216,6 +216,14 @@
         <translation>tirar dos dados</translation>
     </message>
     <message>
+        <source>tick Throw Just One Die</source>
+        <translation>marcar «Tirar un solo dado»</translation>
+    </message>
+    <message>
+        <source>untick Throw Just One Die</source>
+        <translation>desmarcar «Tirar un solo dado»</translation>
+    </message>
+    <message>
         <source>Show hint</source>
         <translation>Mostrar una pista</translation>
     </message>

@@ -216,6 +216,14 @@
         <translation>lancer deux dés</translation>
     </message>
     <message>
+        <source>tick Throw Just One Die</source>
+        <translation>cocher « Lancer un seul dé »</translation>
+    </message>
+    <message>
+        <source>untick Throw Just One Die</source>
+        <translation>décocher « Lancer un seul dé »</translation>
+    </message>
+    <message>
         <source>Show hint</source>
         <translation>Afficher un conseil</translation>
     </message>

@@ -216,6 +216,14 @@
         <translation>met twee dobbelstenen gooien</translation>
     </message>
     <message>
+        <source>tick Throw Just One Die</source>
+        <translation>‘Gooi met één dobbelsteen’ aanvinken</translation>
+    </message>
+    <message>
+        <source>untick Throw Just One Die</source>
+        <translation>‘Gooi met één dobbelsteen’ uitvinken</translation>
+    </message>
+    <message>
         <source>Show hint</source>
         <translation>Tip tonen</translation>
     </message>
