@@ -1,5 +1,6 @@
 #include "ScreenBuilder.h"
 
+#include "engine/GameFiles.h"
 #include "platform/CheckBoxControl.h"
 #include "platform/Fonts.h"
 #include "platform/FormWindow.h"
@@ -14,6 +15,7 @@
 #include "platform/SunkenBorder.h"
 #include "platform/Twips.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
@@ -225,11 +227,29 @@ QWidget* loadControl(FormWindow& window, const ControlSpec& design) {
     return control;
 }
 
+namespace {
+
+// A picture with words in the player's language where the game has it, else as designed, as
+// the rules document is chosen.
+QString picturePath(const std::string& picture, const GameFolder& folder) {
+    const QString language = gameLanguage();
+    const bool hasWords = std::find(pictures::withWords.begin(), pictures::withWords.end(),
+                                    picture) != pictures::withWords.end();
+    if (hasWords && !language.isEmpty()) {
+        const QString translated = folder.path(qs(inLanguage(picture, language.toStdString())));
+        if (QFileInfo(translated).isFile())
+            return translated;
+    }
+    return folder.path(qs(picture));
+}
+
+} // namespace
+
 bool loadCataloguePicture(FormWindow& window, const ControlSpec& design, const GameFolder& folder) {
     if (design.picture.empty())
         return false;
     QWidget* control = window.widget(qs(design.name), design.index);
-    const QString path = folder.path(qs(design.picture));
+    const QString path = picturePath(design.picture, folder);
     if (auto* image = qobject_cast<ImageControl*>(control))
         return image->loadPicture(path);
     if (auto* box = qobject_cast<PictureBoxControl*>(control))

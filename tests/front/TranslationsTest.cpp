@@ -122,8 +122,14 @@ TEST(Translations, EveryTextFitsItsControlInEveryLanguage) {
     }
 }
 
-// A German board speaks German, to screen readers too, and the rules page opens the German
-// rules; without the translation every text is as written.
+// The picture an image control shows, as the pixels of a file.
+QImage pixelsOf(const QPixmap& picture) {
+    return picture.toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// A German board speaks German, to screen readers too, and the rules pages show the German end
+// of a match and open the German rules; without the translation every text and picture is as
+// designed.
 TEST(Translations, TheGameSpeaksTheInstalledLanguage) {
     {
         const Speaking speaking("de");
@@ -135,6 +141,10 @@ TEST(Translations, TheGameSpeaksTheInstalledLanguage) {
         p.onSetup("Label6");
         p.click(*p.rules(1), "Label3", 1);
         p.click(*p.rules(2), "Label3", 1);
+        const QImage german(QStringLiteral(NINEFOLD_DATA_DIR "/Images/gameover.de.jpg"));
+        ASSERT_FALSE(german.isNull());
+        EXPECT_EQ(pixelsOf(p.rules(3)->control<ImageControl>("Image1")->picture()),
+                  german.convertToFormat(QImage::Format_RGB32));
         p.click(*p.rules(3), "Label2");
         EXPECT_EQ(p.opener.opened, QStringList{p.dir.filePath("Ninefold Rules.de.doc")});
         p.onSetup("Label1", 1);
@@ -147,6 +157,12 @@ TEST(Translations, TheGameSpeaksTheInstalledLanguage) {
     }
     test::ProgramHarness english;
     english.onTitle("Label5");
+    english.onSetup("Label6");
+    english.click(*english.rules(1), "Label3", 1);
+    english.click(*english.rules(2), "Label3", 1);
+    EXPECT_EQ(pixelsOf(english.rules(3)->control<ImageControl>("Image1")->picture()),
+              QImage(QStringLiteral(NINEFOLD_DATA_DIR "/Images/gameover.jpg"))
+                  .convertToFormat(QImage::Format_RGB32));
     english.onSetup("Label1", 1);
     EXPECT_EQ(english.boardUi().message->text(), "RED TO PLAY");
     EXPECT_EQ(english.boardUi().round->text(), "ROUND 1 OF 5");
