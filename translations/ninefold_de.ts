@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>&gt;&gt; Next Page</source>
-        <translation>&gt;&gt; Nächste Seite</translation>
+        <translation>&gt;&gt; Weiter</translation>
     </message>
     <message>
         <source>If there is just one player, select button &apos;1&apos; to play against the computer. The computer always plays as the second player - Magenta.</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>&lt;&lt; Previous Page</source>
-        <translation>&lt;&lt; Vorige Seite</translation>
+        <translation>&lt;&lt; Zurück</translation>
     </message>
     <message>
         <source>The player whose turn it is clicks the button labelled &apos;Throw Dice&apos;. Two numbers are then randomly generated, corresponding to the dice throw. </source>
@@ -214,6 +214,14 @@
     <message>
         <source>throw two dice</source>
         <translation>mit zwei Würfeln werfen</translation>
+    </message>
+    <message>
+        <source>tick Throw Just One Die</source>
+        <translation>„Nur einen Würfel werfen“ ankreuzen</translation>
+    </message>
+    <message>
+        <source>untick Throw Just One Die</source>
+        <translation>Häkchen bei „Nur einen Würfel werfen“ entfernen</translation>
     </message>
     <message>
         <source>Show hint</source>

@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>&gt;&gt; Next Page</source>
-        <translation>&gt;&gt; Página siguiente</translation>
+        <translation>&gt;&gt; Siguiente</translation>
     </message>
     <message>
         <source>If there is just one player, select button &apos;1&apos; to play against the computer. The computer always plays as the second player - Magenta.</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>Before the game begins, the players can set the parameters of the game.</source>
-        <translation>Antes de empezar la partida, los jugadores pueden ajustar las opciones del juego.</translation>
+        <translation>Antes de empezar, los jugadores pueden ajustar las opciones del juego.</translation>
     </message>
     <message>
         <source>The player continues to throw the dice until no valid move is available. The dice then pass to the next player. The players are awarded points equal to each number that they cover. </source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>&lt;&lt; Previous Page</source>
-        <translation>&lt;&lt; Página anterior</translation>
+        <translation>&lt;&lt; Anterior</translation>
     </message>
     <message>
         <source>The player whose turn it is clicks the button labelled &apos;Throw Dice&apos;. Two numbers are then randomly generated, corresponding to the dice throw. </source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Click the button on the right to try out throwing the dice.</source>
-        <translation>Haga clic en el botón de la derecha para probar a tirar los dados.</translation>
+        <translation>Pruebe a tirar los dados con el botón de la derecha.</translation>
     </message>
     <message>
         <source>The player continues to throw the dice until they cannot make a valid move with their throw. It is then the turn of the next player. If a player throws a double five or a double six, it is always the end of their turn, as there is never a valid move for these throws.</source>
@@ -214,6 +214,14 @@
     <message>
         <source>throw two dice</source>
         <translation>tirar dos dados</translation>
+    </message>
+    <message>
+        <source>tick Throw Just One Die</source>
+        <translation>marcar «Tirar un solo dado»</translation>
+    </message>
+    <message>
+        <source>untick Throw Just One Die</source>
+        <translation>desmarcar «Tirar un solo dado»</translation>
     </message>
     <message>
         <source>Show hint</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>Quitter</translation>
+        <translation>Sortir</translation>
     </message>
     <message>
         <source>Hide Desktop</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>&gt;&gt; Next Page</source>
-        <translation>&gt;&gt; Page suivante</translation>
+        <translation>&gt;&gt; Suivante</translation>
     </message>
     <message>
         <source>If there is just one player, select button &apos;1&apos; to play against the computer. The computer always plays as the second player - Magenta.</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>&lt;&lt; Previous Page</source>
-        <translation>&lt;&lt; Page précédente</translation>
+        <translation>&lt;&lt; Précédente</translation>
     </message>
     <message>
         <source>The player whose turn it is clicks the button labelled &apos;Throw Dice&apos;. Two numbers are then randomly generated, corresponding to the dice throw. </source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Click the button on the right to try out throwing the dice.</source>
-        <translation>Cliquez sur le bouton à droite pour essayer de lancer les dés.</translation>
+        <translation>Essayez de lancer les dés avec le bouton à droite.</translation>
     </message>
     <message>
         <source>The player continues to throw the dice until they cannot make a valid move with their throw. It is then the turn of the next player. If a player throws a double five or a double six, it is always the end of their turn, as there is never a valid move for these throws.</source>
@@ -214,6 +214,14 @@
     <message>
         <source>throw two dice</source>
         <translation>lancer deux dés</translation>
+    </message>
+    <message>
+        <source>tick Throw Just One Die</source>
+        <translation>cocher « Lancer un seul dé »</translation>
+    </message>
+    <message>
+        <source>untick Throw Just One Die</source>
+        <translation>décocher « Lancer un seul dé »</translation>
     </message>
     <message>
         <source>Show hint</source>

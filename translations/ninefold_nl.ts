@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>Stoppen</translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Hide Desktop</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>RED TO PLAY</source>
-        <translation>ROOD IS AAN DE BEURT</translation>
+        <translation>ROOD SPEELT</translation>
     </message>
     <message>
         <source>The computer is playing as magenta</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>&gt;&gt; Next Page</source>
-        <translation>&gt;&gt; Volgende pagina</translation>
+        <translation>&gt;&gt; Volgende</translation>
     </message>
     <message>
         <source>If there is just one player, select button &apos;1&apos; to play against the computer. The computer always plays as the second player - Magenta.</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>The game is designed for 2 - 4 players or one player against the computer. To begin the game click the button corresponding to the number of players. Players then take their turn in the following order: Red, Magenta, Yellow, Green. </source>
-        <translation>Het spel is bedoeld voor 2 tot 4 spelers of voor één speler tegen de computer. Klik om te beginnen op de knop met het aantal spelers. De spelers zijn daarna in deze volgorde aan de beurt: Rood, Magenta, Geel, Groen.</translation>
+        <translation>Het spel is bedoeld voor 2 tot 4 spelers of voor één speler tegen de computer. Om te beginnen klikt u op de knop met het aantal spelers. De spelers zijn daarna in deze volgorde aan de beurt: Rood, Magenta, Geel, Groen.</translation>
     </message>
     <message>
         <source>Getting ready to play</source>
@@ -133,7 +133,7 @@
     </message>
     <message>
         <source>&lt;&lt; Previous Page</source>
-        <translation>&lt;&lt; Vorige pagina</translation>
+        <translation>&lt;&lt; Vorige</translation>
     </message>
     <message>
         <source>The player whose turn it is clicks the button labelled &apos;Throw Dice&apos;. Two numbers are then randomly generated, corresponding to the dice throw. </source>
@@ -216,6 +216,14 @@
         <translation>met twee dobbelstenen gooien</translation>
     </message>
     <message>
+        <source>tick Throw Just One Die</source>
+        <translation>‘Gooi met één dobbelsteen’ aanvinken</translation>
+    </message>
+    <message>
+        <source>untick Throw Just One Die</source>
+        <translation>‘Gooi met één dobbelsteen’ uitvinken</translation>
+    </message>
+    <message>
         <source>Show hint</source>
         <translation>Tip tonen</translation>
     </message>
@@ -249,7 +257,7 @@
     </message>
     <message>
         <source>MAGENTA TO PLAY</source>
-        <translation>MAGENTA IS AAN DE BEURT</translation>
+        <translation>MAGENTA SPEELT</translation>
     </message>
     <message>
         <source>MAGENTA HAS WON!</source>
@@ -261,7 +269,7 @@
     </message>
     <message>
         <source>YELLOW TO PLAY</source>
-        <translation>GEEL IS AAN DE BEURT</translation>
+        <translation>GEEL SPEELT</translation>
     </message>
     <message>
         <source>YELLOW HAS WON!</source>
@@ -273,7 +281,7 @@
     </message>
     <message>
         <source>GREEN TO PLAY</source>
-        <translation>GROEN IS AAN DE BEURT</translation>
+        <translation>GROEN SPEELT</translation>
     </message>
     <message>
         <source>GREEN HAS WON!</source>
@@ -344,7 +352,7 @@
     </message>
     <message>
         <source>Two to four people play at one computer, or one person plays Red against the computer, which always plays Magenta. Exit keeps an unfinished game, and Restart Previous Game on the title screen continues it.</source>
-        <translation>Twee tot vier personen spelen aan één computer, of één persoon speelt Rood tegen de computer, die altijd Magenta speelt. ‘Stoppen’ bewaart een onafgemaakt spel, en ‘Vorig spel hervatten’ op het beginscherm zet het voort.</translation>
+        <translation>Twee tot vier personen spelen aan één computer, of één persoon speelt Rood tegen de computer, die altijd Magenta speelt. ‘Stop’ bewaart een onafgemaakt spel, en ‘Vorig spel hervatten’ op het beginscherm zet het voort.</translation>
     </message>
 </context>
 </TS>

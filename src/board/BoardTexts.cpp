@@ -8,8 +8,8 @@ std::vector<std::string> allBoardTexts() {
     using namespace boardText;
     std::vector<std::string> texts{kTurnOverMessage, kDrawMessage, kEndOfGameCaption, kRound,
                                    kCoverOne,        kCoverTwo,    kThrowOneDie,      kThrowTwoDice,
-                                   kShowHint,        kMessage,     kFirstDie,         kSecondDie,
-                                   kRoundName,       kNumber};
+                                   kTickBox,         kUntickBox,   kShowHint,         kMessage,
+                                   kFirstDie,        kSecondDie,   kRoundName,        kNumber};
     for (int player = 0; player < kPlayers; ++player) {
         texts.emplace_back(turnMessage(player));
         texts.emplace_back(winnerMessage(player));

@@ -143,11 +143,21 @@ HintBlink::Light swapColours(LabelControl* label) {
     };
 }
 
-// The hint in the player's language: "cover 7", "cover 3 and 4", "throw one die".
+// The hint in the player's language: "cover 7", "cover 3 and 4", "tick Throw Just One Die".
 QString hintSaid(const Hint& hint) {
     using namespace boardText;
-    if (hint.kind != Hint::Kind::Cover)
-        return gameText(hint.kind == Hint::Kind::OneDie ? kThrowOneDie : kThrowTwoDice);
+    switch (hint.kind) {
+    case Hint::Kind::TickBox:
+        return gameText(kTickBox);
+    case Hint::Kind::UntickBox:
+        return gameText(kUntickBox);
+    case Hint::Kind::ThrowOneDie:
+        return gameText(kThrowOneDie);
+    case Hint::Kind::ThrowTwoDice:
+        return gameText(kThrowTwoDice);
+    case Hint::Kind::Cover:
+        break;
+    }
     QList<int> numbers;
     for (int n = 1; n <= 9; ++n)
         if (hint.numbers & numberBit(n))
@@ -171,9 +181,9 @@ void BoardWindow::showHint() {
     if (!hint)
         return;
     std::vector<HintBlink::Light> lights;
-    if (hint->kind == Hint::Kind::OneDie)
+    if (hint->kind == Hint::Kind::TickBox || hint->kind == Hint::Kind::UntickBox)
         lights.push_back(swapColours(ui_.singleDie));
-    else if (hint->kind == Hint::Kind::TwoDice)
+    else if (hint->kind != Hint::Kind::Cover)
         lights.push_back(swapColours(ui_.throwDice));
     for (int n = 1; n <= 9; ++n)
         if (hint->numbers & numberBit(n))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -10,6 +11,18 @@ namespace nf {
 // The files the game reads, by the names it gives them: relative to the game's folder, parts
 // separated by backslashes and matched whatever their letter case ("Images" and "images" are
 // one folder). They live for the whole run, so a display may keep a name it was given.
+
+// The languages the game has translations for besides English, as translations/CMakeLists.txt
+// builds them.
+constexpr std::array<std::string_view, 4> translatedLanguages = {"de", "es", "fr", "nl"};
+
+// A file made again in another language ("de") lies beside the English one, the language
+// before its suffix: "Ninefold Rules.de.doc", "images\\gameover.de.jpg".
+inline std::string inLanguage(std::string_view file, std::string_view language) {
+    const std::size_t dot = std::min(file.rfind('.'), file.size());
+    return std::string(file.substr(0, dot)) + '.' + std::string(language) +
+           std::string(file.substr(dot));
+}
 
 namespace sounds {
 constexpr std::string_view click = "wav\\click.wav";    // a button, a check box, an Exit
@@ -24,6 +37,8 @@ constexpr std::string_view opening = "Images\\opening.jpg"; // the title screen
 constexpr std::string_view logo = "Images\\logo2.jpg";      // the setup screen
 constexpr std::array<std::string_view, 3> rulesPages = {"images\\start.jpg", "images\\board.jpg",
                                                         "images\\gameover.jpg"};
+// The pictures that show words, made again in every translated language.
+constexpr std::array<std::string_view, 1> withWords = {rulesPages[2]};
 // The players' counters under the numbers they cover, Red to Green.
 constexpr std::array<std::string_view, 4> spots = {"Images\\redspot.jpg", "Images\\magentaspot.jpg",
                                                    "Images\\yellowspot.jpg",
@@ -31,20 +46,22 @@ constexpr std::array<std::string_view, 4> spots = {"Images\\redspot.jpg", "Image
 } // namespace pictures
 
 namespace files {
-constexpr std::string_view rulesDocument = "Ninefold Rules.doc";
-// The rules document in another language ("de"): "Ninefold Rules.de.doc", beside the English.
-inline std::string rulesDocumentIn(std::string_view language) {
-    return "Ninefold Rules." + std::string(language) + ".doc";
-}
+constexpr std::string_view rulesDocument = "Ninefold Rules.doc"; // also in every language
 constexpr std::string_view savedGame = "lastgame.inf";
 
 // Every file the game reads and the build makes, the saved game aside.
-inline std::vector<std::string_view> dataFiles() {
-    std::vector<std::string_view> all = {sounds::click,    sounds::cover,     sounds::dice,
-                                         sounds::turnOver, sounds::endOfGame, pictures::opening,
-                                         pictures::logo,   rulesDocument};
+inline std::vector<std::string> dataFiles() {
+    std::vector<std::string> all = {std::string(sounds::click),     std::string(sounds::cover),
+                                    std::string(sounds::dice),      std::string(sounds::turnOver),
+                                    std::string(sounds::endOfGame), std::string(pictures::opening),
+                                    std::string(pictures::logo),    std::string(rulesDocument)};
     all.insert(all.end(), pictures::rulesPages.begin(), pictures::rulesPages.end());
     all.insert(all.end(), pictures::spots.begin(), pictures::spots.end());
+    for (std::string_view language : translatedLanguages) {
+        all.push_back(inLanguage(rulesDocument, language));
+        for (std::string_view picture : pictures::withWords)
+            all.push_back(inLanguage(picture, language));
+    }
     return all;
 }
 } // namespace files

@@ -14,7 +14,9 @@ std::optional<Hint> hintFor(const Game& game) {
         if (!t.boxShown)
             return std::nullopt;
         const bool one = BestPlay::solved().oneDieBetter(boardOf(match));
-        return Hint{one ? Hint::Kind::OneDie : Hint::Kind::TwoDice, 0};
+        if (one == t.boxTicked)
+            return Hint{one ? Hint::Kind::ThrowOneDie : Hint::Kind::ThrowTwoDice, 0};
+        return Hint{one ? Hint::Kind::TickBox : Hint::Kind::UntickBox, 0};
     }
     if (t.SettledDice < t.DiceCount || t.TurnOver != 0)
         return std::nullopt;
@@ -35,9 +37,13 @@ std::optional<Hint> hintFor(const Game& game) {
 
 std::string hintWords(const Hint& hint) {
     switch (hint.kind) {
-    case Hint::Kind::OneDie:
+    case Hint::Kind::TickBox:
+        return "tick Throw Just One Die";
+    case Hint::Kind::UntickBox:
+        return "untick Throw Just One Die";
+    case Hint::Kind::ThrowOneDie:
         return "throw one die";
-    case Hint::Kind::TwoDice:
+    case Hint::Kind::ThrowTwoDice:
         return "throw two dice";
     case Hint::Kind::Cover:
         break;

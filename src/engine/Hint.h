@@ -10,9 +10,10 @@ namespace nf {
 class Game;
 
 // The best move the person at the board can make now: the numbers to cover on the settled
-// throw, or, ready to throw with the single die offered, how many dice to throw.
+// throw, or, ready to throw with the single die offered, the click that leads to the better
+// number of dice from the box's present state: the box, to tick or untick it, or the throw.
 struct Hint {
-    enum class Kind { Cover, OneDie, TwoDice };
+    enum class Kind { Cover, TickBox, UntickBox, ThrowOneDie, ThrowTwoDice };
     Kind kind = Kind::Cover;
     Board numbers = 0; // for Cover
 
@@ -25,7 +26,8 @@ struct Hint {
 // ended, and when there is no choice to make.
 std::optional<Hint> hintFor(const Game& game);
 
-// As a screen reader says it: "cover 7", "cover 3 and 4", "throw one die", "throw two dice".
+// As a screen reader says it: "cover 7", "cover 3 and 4", "tick Throw Just One Die", "throw
+// two dice".
 std::string hintWords(const Hint& hint);
 
 } // namespace nf

@@ -40,7 +40,7 @@ RulesPage::RulesPage(Program& program, int page) : Screen(program, pageSpec(page
 // The document in the player's language where the game has it, else the English one.
 void RulesPage::openRulesDocument() {
     const QString language = gameLanguage();
-    const QString translated = gameName(files::rulesDocumentIn(language.toStdString()));
+    const QString translated = gameName(inLanguage(files::rulesDocument, language.toStdString()));
     const bool found = !language.isEmpty() && QFileInfo::exists(env().services.path(translated));
     env().services.openDocument(found ? translated : gameName(files::rulesDocument));
 }

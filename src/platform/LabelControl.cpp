@@ -3,9 +3,11 @@
 #include "SunkenBorder.h"
 #include "TextFit.h"
 
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 
 namespace nf {
 
@@ -79,7 +81,43 @@ void LabelControl::showText(const QString& text) {
         shrinkFontToFit(*this, designedPoints_, [this] { return textFits(); });
 }
 
+void LabelControl::refitText() {
+    showText(text());
+}
+
+int LabelControl::textFlags() const {
+    return static_cast<int>(alignment()) | (singleLine_ ? 0 : Qt::TextWordWrap);
+}
+
+QRect LabelControl::drawnArea() const {
+    if (back_ || sunken_)
+        return rect();
+    return QFontMetrics(font()).boundingRect(contentsRect(), textFlags(), text()) & contentsRect();
+}
+
 bool LabelControl::textFits() const {
+    return textInside() && textShowsWhole();
+}
+
+// No pixel of the text lies where a visible control above the label draws.
+bool LabelControl::textShowsWhole() const {
+    const QRegion covered = partCoveredFromAbove(*this, [](const QWidget& above) {
+        const auto* label = qobject_cast<const LabelControl*>(&above);
+        return label ? label->drawnArea() : above.rect();
+    });
+    if (covered.isEmpty() || text().isEmpty())
+        return true;
+    QImage ink(size(), QImage::Format_Alpha8);
+    ink.fill(0);
+    QPainter p(&ink);
+    p.setFont(font());
+    p.setClipRect(contentsRect());
+    p.drawText(contentsRect(), textFlags(), text());
+    p.end();
+    return !anyPixelIn(ink, covered);
+}
+
+bool LabelControl::textInside() const {
     const QFontMetrics metrics(font());
     const QRect area = contentsRect();
     if (singleLine_ || area.height() < 2 * metrics.lineSpacing())
@@ -94,7 +132,7 @@ void LabelControl::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (back_)
         p.fillRect(rect(), *back_);
-    const int flags = static_cast<int>(alignment()) | (singleLine_ ? 0 : Qt::TextWordWrap);
+    const int flags = textFlags();
     p.setFont(font());
     const QRect area = contentsRect();
     p.setClipRect(area);

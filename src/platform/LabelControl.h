@@ -36,9 +36,15 @@ public:
     // texts show as set.
     void setShrinksToFit(double designedPoints);
     void showText(const QString& text);
+    // Fits the text shown again, now that the controls over the label are in place.
+    void refitText();
     // Whether the text fits: on one line in a label that shows one line (its height takes
-    // less than two), else wrapped at words within the width and the height.
+    // less than two), else wrapped at words within the width and the height; and no control
+    // drawn over the label hides any of it.
     bool textFits() const;
+    // What the label draws over the controls under it: all of it when it is opaque, else the
+    // rectangle of its text.
+    QRect drawnArea() const;
     // An action that assistive technology offers on the label, beside the usual ones.
     void setAssistiveAction(const QString& name, std::function<void()> action);
     const QString& assistiveActionName() const { return assistiveName_; }
@@ -54,6 +60,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    int textFlags() const;
+    bool textInside() const;
+    bool textShowsWhole() const;
+
     QColor fore_{0, 0, 0};
     std::optional<QColor> back_;
     bool sunken_ = false;

@@ -1,5 +1,6 @@
 #include "ScreenBuilder.h"
 
+#include "engine/GameFiles.h"
 #include "platform/CheckBoxControl.h"
 #include "platform/Fonts.h"
 #include "platform/FormWindow.h"
@@ -14,9 +15,13 @@
 #include "platform/SunkenBorder.h"
 #include "platform/Twips.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
+#include <algorithm>
+#include <map>
+#include <tuple>
 
 namespace nf {
 
@@ -162,12 +167,35 @@ void setFrame(FormWindow* window, const WindowSpec& design, const GameFolder& fo
         window->setWindowIcon(iconFrom(folder, design.icon));
 }
 
+// Once every control lies where it belongs, a translated text makes room for the controls over
+// it (the topmost text first, as those under it make room for it), and buttons of one kind,
+// one designed font, take the smallest size any of them needs.
+void fitTranslatedTexts(const std::vector<std::pair<QWidget*, const ControlSpec*>>& made) {
+    if (gameLanguage().isEmpty())
+        return;
+    for (const auto& [control, design] : made)
+        if (auto* label = qobject_cast<LabelControl*>(control); label && !design->fitsText)
+            label->refitText();
+    std::map<std::tuple<std::string, double, bool>, std::vector<QWidget*>> kinds;
+    for (const auto& [control, design] : made)
+        if (design->style == LabelStyle::Button)
+            kinds[{design->font.face, design->font.points, design->font.bold}].push_back(control);
+    for (const auto& [font, buttons] : kinds) {
+        const auto smallest =
+            std::min_element(buttons.begin(), buttons.end(), [](QWidget* a, QWidget* b) {
+                return a->font().pixelSize() < b->font().pixelSize();
+            });
+        for (QWidget* button : buttons)
+            button->setFont((*smallest)->font());
+    }
+}
+
 } // namespace
 
 FormWindow* buildWindow(const WindowSpec& design, const GameFolder& folder) {
     auto* window = new FormWindow(qs(design.name));
     setFrame(window, design, folder);
-    std::vector<QWidget*> made;
+    std::vector<std::pair<QWidget*, const ControlSpec*>> made; // topmost first
     for (const ControlSpec& c : design.controls) {
         QWidget* parent = window->client();
         if (!c.parent.empty())
@@ -179,11 +207,12 @@ FormWindow* buildWindow(const WindowSpec& design, const GameFolder& folder) {
         control->setHidden(c.hidden);
         control->setEnabled(!c.disabled);
         window->addControl(qs(c.name), c.index, control);
-        made.push_back(control);
+        made.emplace_back(control, &c);
     }
     // The first control of the window's order lies on top.
     for (auto it = made.rbegin(); it != made.rend(); ++it)
-        (*it)->raise();
+        it->first->raise();
+    fitTranslatedTexts(made);
     return window;
 }
 
@@ -198,11 +227,29 @@ QWidget* loadControl(FormWindow& window, const ControlSpec& design) {
     return control;
 }
 
+namespace {
+
+// A picture with words in the player's language where the game has it, else as designed, as
+// the rules document is chosen.
+QString picturePath(const std::string& picture, const GameFolder& folder) {
+    const QString language = gameLanguage();
+    const bool hasWords = std::find(pictures::withWords.begin(), pictures::withWords.end(),
+                                    picture) != pictures::withWords.end();
+    if (hasWords && !language.isEmpty()) {
+        const QString translated = folder.path(qs(inLanguage(picture, language.toStdString())));
+        if (QFileInfo(translated).isFile())
+            return translated;
+    }
+    return folder.path(qs(picture));
+}
+
+} // namespace
+
 bool loadCataloguePicture(FormWindow& window, const ControlSpec& design, const GameFolder& folder) {
     if (design.picture.empty())
         return false;
     QWidget* control = window.widget(qs(design.name), design.index);
-    const QString path = folder.path(qs(design.picture));
+    const QString path = picturePath(design.picture, folder);
     if (auto* image = qobject_cast<ImageControl*>(control))
         return image->loadPicture(path);
     if (auto* box = qobject_cast<PictureBoxControl*>(control))

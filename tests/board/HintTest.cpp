@@ -55,29 +55,43 @@ TEST(Hint, TheBestNumbersBlinkInThePlayersColourThenTheBoardIsAsBefore) {
     }
 }
 
-// Ready to throw with the single die offered, the box blinks when one die is worth more, the
-// throw button when two are; a click during the blink acts on the board as it was.
-TEST(Hint, BeforeAThrowItTellsHowManyDice) {
-    BoardHarness h;
-    h.openResumedWith({6, 7, 8});
-    h.throwDice(4, 5);
-    h.clickNumber(9);
-    const QColor boxBack = h.ui().singleDie->backColour();
-    pressH(h);
-    EXPECT_EQ(said(h), "throw one die");
-    EXPECT_EQ(h.ui().singleDie->backColour(), kRed);
-    BoardHarness::click(h.ui().singleDie);
-    EXPECT_EQ(h.ui().singleDie->backColour(), boxBack) << "the click ends the blink";
-    EXPECT_TRUE(h.ui().singleDie->isChecked());
-    EXPECT_TRUE(said(h).isEmpty());
-
-    BoardHarness two;
-    two.openResumedWith({7, 8});
-    two.throwDice(4, 5);
-    two.clickNumber(9);
-    pressH(two);
-    EXPECT_EQ(said(two), "throw two dice");
-    EXPECT_EQ(two.ui().throwDice->backColour(), kRed);
+// Ready to throw with the single die offered, the hint blinks the control whose click leads to
+// the better number of dice from the box's present state, and says so. A click on the lit
+// control ends the blink and acts on the board as it was; after it, throwing uses the better
+// number. With 4, 7, 8 and 9 covered two dice are worth more (7.129 points against 6.856), with
+// 6, 7, 8 and 9 one die.
+TEST(Hint, BeforeAThrowItPointsAtTheClickThatGivesTheBetterNumberOfDice) {
+    struct Case {
+        std::initializer_list<int> covered;
+        bool ticked;
+        const char* words;
+        bool boxLit;
+        int bestDice;
+    };
+    for (const Case& c : {Case{{4, 7, 8}, false, "throw two dice", false, 2},
+                          Case{{4, 7, 8}, true, "untick Throw Just One Die", true, 2},
+                          Case{{6, 7, 8}, false, "tick Throw Just One Die", true, 1},
+                          Case{{6, 7, 8}, true, "throw one die", false, 1}}) {
+        SCOPED_TRACE(c.words);
+        BoardHarness h;
+        h.openResumedWith(c.covered);
+        h.throwDice(4, 5);
+        h.clickNumber(9);
+        if (c.ticked)
+            BoardHarness::click(h.ui().singleDie);
+        ASSERT_EQ(h.ui().singleDie->isChecked(), c.ticked);
+        pressH(h);
+        EXPECT_EQ(said(h), c.words);
+        EXPECT_EQ(h.ui().singleDie->backColour() == kRed, c.boxLit);
+        EXPECT_EQ(h.ui().throwDice->backColour() == kRed, !c.boxLit);
+        if (c.boxLit) {
+            BoardHarness::click(h.ui().singleDie);
+            EXPECT_NE(h.ui().singleDie->backColour(), kRed) << "the click ends the blink";
+            EXPECT_TRUE(said(h).isEmpty());
+        }
+        h.throwDice(1, c.bestDice == 2 ? 2 : 0);
+        EXPECT_EQ(h.board->game().throwState().DiceCount, c.bestDice);
+    }
 }
 
 // No hint while the dice roll, during a hand-over or on the computer's turn; a screen reader

@@ -12,7 +12,10 @@
 
 #include <QTranslator>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
+#include <set>
+#include <tuple>
 
 namespace nf {
 namespace {
@@ -46,7 +49,8 @@ TEST(Translations, EveryTextHasOneInEveryLanguageWithItsPlaceholders) {
     }
 }
 
-// Whether the control shows all its text in a font no smaller than the smallest allowed.
+// Whether the control shows all its text in a font no smaller than the smallest allowed, and
+// no control drawn over it hides any of it: raised above the others, it looks the same.
 void expectFits(QWidget* control, const char* language) {
     SCOPED_TRACE(std::string(language) + " " + control->objectName().toStdString());
     if (auto* label = qobject_cast<LabelControl*>(control)) {
@@ -55,19 +59,48 @@ void expectFits(QWidget* control, const char* language) {
     } else if (auto* box = qobject_cast<CheckBoxControl*>(control)) {
         EXPECT_GE(box->font().pixelSize(), Fonts::pixelSize(kSmallestFitPoints));
         EXPECT_TRUE(box->textFits()) << box->text().toStdString();
+    } else {
+        return;
     }
+    QWidget* parent = control->parentWidget();
+    const QWidgetList order = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    const qsizetype place = order.indexOf(control);
+    const QImage inPlace = parent->grab(control->geometry()).toImage();
+    control->raise();
+    EXPECT_TRUE(parent->grab(control->geometry()).toImage() == inPlace)
+        << "partly hidden under another control";
+    if (place + 1 < order.size())
+        control->stackUnder(order[place + 1]);
 }
 
-// Every window in every language, and the board with every message it can show: no text
-// runs over its control, none is shrunk below 7 points.
+// Buttons of one kind (one designed font) show their captions in one size, the smallest any
+// of them needs.
+void expectButtonsOfAKindAlike(const WindowSpec& design, const FormWindow& window,
+                               const char* language) {
+    std::map<std::tuple<std::string, double, bool>, std::set<int>> sizes;
+    for (const ControlSpec& c : design.controls)
+        if (c.style == LabelStyle::Button)
+            sizes[{c.font.face, c.font.points, c.font.bold}].insert(
+                window.widget(QString::fromStdString(c.name), c.index)->font().pixelSize());
+    for (const auto& [font, kind] : sizes)
+        EXPECT_EQ(kind.size(), 1u) << language << " " << design.name << ": buttons in "
+                                   << std::get<0>(font) << " " << std::get<1>(font);
+}
+
+// Every window in every language, and the board with every message it can show (the round's
+// beside the single-die box): no text runs over its control or under another, none is shrunk
+// below 7 points, and buttons of a kind keep one size.
 TEST(Translations, EveryTextFitsItsControlInEveryLanguage) {
     for (const char* language : kLanguages) {
         const Speaking speaking(language);
         test::BoardHarness h;
         for (const WindowSpec& design : allWindowSpecs()) {
             const std::unique_ptr<FormWindow> window(buildWindow(design, h.services.folder()));
+            loadCataloguePictures(*window, design, h.services.folder());
+            window->show(); // laid out, to be looked at
             for (QWidget* control : window->client()->findChildren<QWidget*>())
                 expectFits(control, language);
+            expectButtonsOfAKindAlike(design, *window, language);
         }
         h.openNew(4);
         std::vector<std::string> messages{kTurnOverMessage, kDrawMessage};
@@ -79,6 +112,7 @@ TEST(Translations, EveryTextFitsItsControlInEveryLanguage) {
             h.ui().message->showText(gameText(message));
             expectFits(h.ui().message, language);
         }
+        h.ui().singleDie->show();
         for (int round = 1; round <= 5; ++round) {
             h.ui().round->showText(gameText(boardText::kRound).arg(round));
             expectFits(h.ui().round, language);
@@ -88,8 +122,14 @@ TEST(Translations, EveryTextFitsItsControlInEveryLanguage) {
     }
 }
 
-// A German board speaks German, to screen readers too, and the rules page opens the German
-// rules; without the translation every text is as written.
+// The picture an image control shows, as the pixels of a file.
+QImage pixelsOf(const QPixmap& picture) {
+    return picture.toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// A German board speaks German, to screen readers too, and the rules pages show the German end
+// of a match and open the German rules; without the translation every text and picture is as
+// designed.
 TEST(Translations, TheGameSpeaksTheInstalledLanguage) {
     {
         const Speaking speaking("de");
@@ -101,6 +141,10 @@ TEST(Translations, TheGameSpeaksTheInstalledLanguage) {
         p.onSetup("Label6");
         p.click(*p.rules(1), "Label3", 1);
         p.click(*p.rules(2), "Label3", 1);
+        const QImage german(QStringLiteral(NINEFOLD_DATA_DIR "/Images/gameover.de.jpg"));
+        ASSERT_FALSE(german.isNull());
+        EXPECT_EQ(pixelsOf(p.rules(3)->control<ImageControl>("Image1")->picture()),
+                  german.convertToFormat(QImage::Format_RGB32));
         p.click(*p.rules(3), "Label2");
         EXPECT_EQ(p.opener.opened, QStringList{p.dir.filePath("Ninefold Rules.de.doc")});
         p.onSetup("Label1", 1);
@@ -113,6 +157,12 @@ TEST(Translations, TheGameSpeaksTheInstalledLanguage) {
     }
     test::ProgramHarness english;
     english.onTitle("Label5");
+    english.onSetup("Label6");
+    english.click(*english.rules(1), "Label3", 1);
+    english.click(*english.rules(2), "Label3", 1);
+    EXPECT_EQ(pixelsOf(english.rules(3)->control<ImageControl>("Image1")->picture()),
+              QImage(QStringLiteral(NINEFOLD_DATA_DIR "/Images/gameover.jpg"))
+                  .convertToFormat(QImage::Format_RGB32));
     english.onSetup("Label1", 1);
     EXPECT_EQ(english.boardUi().message->text(), "RED TO PLAY");
     EXPECT_EQ(english.boardUi().round->text(), "ROUND 1 OF 5");

@@ -14,6 +14,7 @@ files="$(awk '{print $6}' <<<"$listing")"
 for f in ./usr/games/ninefold ./usr/lib/games/ninefold/ninefold \
     ./usr/lib/games/ninefold/ninefold-sound.so ./usr/share/games/ninefold/wav/click.wav \
     ./usr/share/games/ninefold/Images/opening.jpg \
+    ./usr/share/games/ninefold/Images/gameover.es.jpg \
     ./usr/share/games/ninefold/translations/ninefold_de.qm \
     ./usr/share/applications/org.example.ninefold.Ninefold.desktop \
     ./usr/share/metainfo/org.example.ninefold.Ninefold.metainfo.xml \

@@ -6,9 +6,13 @@
 #include "platform/Twips.h"
 #include "screens/ScreenBuilder.h"
 #include "screens/Screens.h"
+#include "shot/ScreensInPlay.h"
 #include "shot/WindowShot.h"
 #include "support/Pixels.h"
 
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -131,6 +135,28 @@ TEST(RenderedWindows, TheTitleScreenIsNavyToEveryEdge) {
     for (const QRect& edge :
          {QRect(0, 0, w, 2), QRect(0, h - 2, w, 2), QRect(0, 0, 2, h), QRect(w - 2, 0, 2, h)})
         EXPECT_EQ(countPixels(shot, edge, is(kNavy)), edge.width() * edge.height());
+}
+
+// The README's screenshots are what the renderer draws today, to the byte, so that rendering
+// them again as the README says leaves the checkout as it was.
+TEST(RenderedWindows, TheDocumentedScreenshotsAreWhatTheRendererDraws) {
+    const QDir docs(QStringLiteral(NINEFOLD_SOURCE_DIR "/docs/screenshots"));
+    const auto shots = renderScreensInPlay(QStringLiteral(NINEFOLD_DATA_DIR));
+    EXPECT_EQ(docs.entryList({QStringLiteral("*.png")}).size(), qsizetype(shots.size()));
+    for (const auto& [name, image] : shots) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG"));
+        QFile file(docs.filePath(name + QLatin1String(".png")));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        const QByteArray committed = file.readAll();
+        EXPECT_TRUE(png == committed)
+            << name.toStdString()
+            << (QImage::fromData(committed) == image
+                    ? ": the same picture in other bytes"
+                    : ": another picture; render again: ninefold-shot --in-play --out "
+                      "docs/screenshots");
+    }
 }
 
 } // namespace

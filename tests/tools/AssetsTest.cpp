@@ -51,11 +51,18 @@ TEST(GeneratedData, SoundsAreShortAudiblePcmThatNeverClips) {
     }
 }
 
-// Every file the game names is made by the build, where the game's folder finds it.
+// Every file the game names is made by the build, where the game's folder finds it, in every
+// language the build translates the game into.
 TEST(GeneratedData, EveryFileTheGameNamesIsMade) {
     const GameFolder folder(QStringLiteral(NINEFOLD_DATA_DIR));
     for (std::string_view name : files::dataFiles())
         EXPECT_TRUE(QFileInfo(folder.path(gameName(name))).isFile()) << name;
+    QStringList languages;
+    for (std::string_view language : translatedLanguages)
+        languages << QStringLiteral("ninefold_%1.qm").arg(QLatin1String(language));
+    EXPECT_EQ(QDir(kData.filePath(QStringLiteral("translations")))
+                  .entryList({QStringLiteral("*.qm")}, QDir::Files, QDir::Name),
+              languages);
 }
 
 TEST(GeneratedData, TheRulesDocumentIsRichTextHoldingTheRules) {

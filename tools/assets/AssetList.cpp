@@ -2,6 +2,8 @@
 
 #include "engine/GameFiles.h"
 
+#include <algorithm>
+
 namespace nf::assets {
 
 // Each picture has the size of the place that shows it: the inside of the title screen's
@@ -25,12 +27,22 @@ std::vector<PictureFile> pictureFiles() {
     };
     for (std::string_view spot : pictures::spots)
         files.push_back({written(spot), {65, 65}});
+    // Pictures with words once more in every translated language, at the same size.
+    for (std::string_view picture : pictures::withWords) {
+        const auto designed = std::find_if(files.begin(), files.end(), [&](const PictureFile& f) {
+            return f.path == written(picture);
+        });
+        const QSize size = designed->size;
+        for (std::string_view language : translatedLanguages)
+            files.push_back({written(inLanguage(picture, language)), size,
+                             QString::fromLatin1(language.data(), qsizetype(language.size()))});
+    }
     // Twice the pixels for dense screens, beside each picture.
     const std::size_t pictures = files.size();
     for (std::size_t i = 0; i < pictures; ++i)
         files.push_back(
             {QString(files[i].path).replace(QLatin1String(".jpg"), QLatin1String("@2x.jpg")),
-             files[i].size * 2});
+             files[i].size * 2, files[i].language});
     for (const char* icon : {"die", "rings"})
         for (int size : {16, 32, 48, 256})
             files.push_back({QStringLiteral("icons/%1-%2.png").arg(QLatin1String(icon)).arg(size),

@@ -11,6 +11,7 @@ namespace nf::assets {
 struct PictureFile {
     QString path; // relative to the game's folder
     QSize size;
+    QString language = {}; // of its words ("de"), empty for the designed picture
 };
 
 std::vector<PictureFile> pictureFiles(); // JPEG pictures and PNG icons

@@ -5,6 +5,8 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QTranslator>
+#include <string>
 
 namespace nf::assets {
 namespace {
@@ -156,12 +158,19 @@ QImage boardPicture(QSize size, qreal scale) {
     return image;
 }
 
-QImage gameOverPicture(QSize size, qreal scale) {
+QImage gameOverPicture(QSize size, qreal scale, const QTranslator* translator) {
+    // The board's own words at the end of a match.
+    const auto say = [translator](std::string_view english) {
+        const std::string source(english);
+        const QString translated =
+            translator ? translator->translate("Ninefold", source.c_str()) : QString();
+        return translated.isEmpty() ? QString::fromStdString(source) : translated;
+    };
     QImage image = canvas(size, kBlue, scale);
     QPainter p(&image);
     begin(p);
     const double w = size.width(), h = size.height();
-    drawCaption(p, QRectF(0, h * 0.04, w, h * 0.2), QStringLiteral("END OF GAME"), 20.25, kYellow);
+    drawCaption(p, QRectF(0, h * 0.04, w, h * 0.2), say(kEndOfGameCaption), 20.25, kYellow);
     // A cup for the winner.
     QPainterPath cup;
     cup.moveTo(w * 0.36, h * 0.3);
@@ -176,7 +185,7 @@ QImage gameOverPicture(QSize size, qreal scale) {
     p.setPen(QPen(QColor(160, 110, 0), 2));
     p.setBrush(QColor(255, 200, 40));
     p.drawPath(cup);
-    drawCaption(p, QRectF(0, h * 0.8, w, h * 0.18), QStringLiteral("RED HAS WON!"), 15.75, Qt::red);
+    drawCaption(p, QRectF(0, h * 0.8, w, h * 0.18), say(winnerMessage(0)), 15.75, Qt::red);
     return image;
 }
 
