@@ -2,9 +2,49 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <array>
 #include <iostream>
 
 namespace nf {
+namespace {
+
+// Options that QGuiApplication, QApplication and Qt's X11 platform take for themselves.
+constexpr std::array kQtOptionsWithValue = {"platform",
+                                            "platformpluginpath",
+                                            "platformtheme",
+                                            "plugin",
+                                            "qwindowgeometry",
+                                            "qwindowicon",
+                                            "qwindowtitle",
+                                            "session",
+                                            "display",
+                                            "geometry",
+                                            "title",
+                                            "icon",
+                                            "name",
+                                            "visual",
+                                            "style",
+                                            "stylesheet",
+                                            "qmljsdebugger",
+                                            "dialogs",
+                                            "fontengine"};
+constexpr std::array kQtFlags = {"reverse", "widgetcount", "sync",
+                                 "nograb",  "dograb",      "testability"};
+
+void addQtOptions(QCommandLineParser& parser) {
+    for (const char* name : kQtOptionsWithValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : kQtFlags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+} // namespace
 
 std::optional<int> answerCommandLine(int argc, char** argv, StartOptions& options) {
     if (argc <= 1)
@@ -16,7 +56,9 @@ std::optional<int> answerCommandLine(int argc, char** argv, StartOptions& option
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Ninefold: a dice game for one to four players. Cover the numbers 1 to 9 with the sum "
-        "of two dice or with both dice's numbers; after five rounds the highest total wins."));
+        "of two dice or with both dice's numbers; after five rounds the highest total wins.\n"
+        "Qt's own options, such as -platform NAME or -style NAME, are taken as well."));
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption computer(
@@ -25,6 +67,7 @@ std::optional<int> answerCommandLine(int argc, char** argv, StartOptions& option
                        "expert (the best move every time)."),
         QStringLiteral("classic|expert"), QStringLiteral("classic"));
     parser.addOption(computer);
+    addQtOptions(parser);
     const auto refuse = [&parser](const QString& why) {
         std::cerr << "ninefold: " << qPrintable(why) << "\n\n" << qPrintable(parser.helpText());
         return 2;
@@ -43,6 +86,8 @@ std::optional<int> answerCommandLine(int argc, char** argv, StartOptions& option
     parser.process(app);
     options.computer =
         play == QLatin1String("expert") ? ComputerPlay::Expert : ComputerPlay::Classic;
+    options.platform = parser.value(QStringLiteral("platform")).toStdString();
+    options.display = parser.value(QStringLiteral("display")).toStdString();
     return std::nullopt;
 }
 

@@ -1,5 +1,6 @@
 #include "CommandLine.h"
-#include "DisplayCheck.h"
+#include "PlatformChoice.h"
+#include "QtStartGuard.h"
 #include "engine/MatchState.h"
 #include "engine/Random.h"
 #include "front/Program.h"
@@ -10,16 +11,31 @@
 
 #include <QApplication>
 #include <iostream>
+#include <memory>
+
+namespace {
+
+// The application on the platform chosen for this session, or nothing with the words said.
+std::unique_ptr<QApplication> startQt(int& argc, char** argv, const nf::StartOptions& options) {
+    const nf::PlatformChoice choice =
+        nf::choosePlatform(nf::currentSession(options), argc > 0 ? argv[0] : "ninefold");
+    if (!choice.problem.empty()) {
+        std::cerr << choice.problem << '\n';
+        return nullptr;
+    }
+    const nf::QtStartGuard guard(choice.platform, choice.failure);
+    return std::make_unique<QApplication>(argc, argv);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     nf::StartOptions options;
     if (const auto ended = nf::answerCommandLine(argc, argv, options))
         return *ended;
-    if (const auto problem = nf::displayProblem(argc > 0 ? argv[0] : "ninefold")) {
-        std::cerr << *problem << '\n';
+    const std::unique_ptr<QApplication> app = startQt(argc, argv, options);
+    if (!app)
         return 2;
-    }
-    QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // the program ends with the title's Exit
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.ninefold.Ninefold"));
     nf::installLabelAccessibility();
@@ -37,8 +53,8 @@ int main(int argc, char** argv) {
     nf::Environment env{match, services, scheduler, random, clock};
 
     nf::Program program(env, options.computer);
-    QObject::connect(&program, &nf::Program::finished, &app, &QApplication::quit,
+    QObject::connect(&program, &nf::Program::finished, app.get(), &QApplication::quit,
                      Qt::QueuedConnection);
     program.start();
-    return app.exec();
+    return app->exec();
 }

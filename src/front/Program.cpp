@@ -17,7 +17,8 @@ bool isOpen(const QPointer<W>& window) {
 }
 } // namespace
 
-Program::Program(Environment& env, ComputerPlay computer) : env_(env), computer_(computer) {}
+Program::Program(Environment& env, ComputerPlay computer)
+    : env_(env), computer_(computer), overBackdrop_([this] { return gameWindows(); }) {}
 
 Program::~Program() {
     for (QObject* window : std::initializer_list<QObject*>{title_, backdrop_, setup_, board_,
@@ -30,8 +31,10 @@ void Program::start() {
 }
 
 void Program::showTitle() {
-    if (!isOpen(title_))
+    if (!isOpen(title_)) {
         title_ = new TitleScreen(*this);
+        overBackdrop_.adopt(&title_->window());
+    }
     title_->show();
 }
 
@@ -39,6 +42,7 @@ void Program::showBackdrop() {
     if (!isOpen(backdrop_))
         backdrop_ = new Backdrop(*this);
     backdrop_->show();
+    overBackdrop_.watch(&backdrop_->window());
 }
 
 void Program::closeBackdrop() {
@@ -47,8 +51,10 @@ void Program::closeBackdrop() {
 }
 
 void Program::showSetup() {
-    if (!isOpen(setup_))
+    if (!isOpen(setup_)) {
         setup_ = new SetupScreen(*this);
+        overBackdrop_.adopt(&setup_->window());
+    }
     setup_->show();
 }
 
@@ -56,8 +62,10 @@ void Program::showRulesPage(int page) {
     if (page < 1 || page > 3)
         return;
     QPointer<RulesPage>& slot = pages_[static_cast<std::size_t>(page - 1)];
-    if (!isOpen(slot))
+    if (!isOpen(slot)) {
         slot = new RulesPage(*this, page);
+        overBackdrop_.adopt(&slot->window());
+    }
     slot->show();
 }
 
@@ -70,6 +78,7 @@ BoardWindow* Program::openBoard(bool computer, Opening opening) {
     BoardWindow* board = computer ? new ComputerBoardWindow(env_, opening, computer_)
                                   : new BoardWindow(env_, opening);
     board_ = board;
+    overBackdrop_.adopt(&board->window());
     connect(board, &BoardWindow::exited, this, &Program::showTitle);
     board->show();
     return board;
@@ -86,6 +95,15 @@ void Program::quit() {
     if (isOpen(title_))
         title_->close();
     emit finished();
+}
+
+std::vector<QWidget*> Program::gameWindows() const {
+    std::vector<QWidget*> windows;
+    for (FormWindow* window : {titleWindow(), setupWindow(), board() ? &board()->window() : nullptr,
+                               rulesWindow(1), rulesWindow(2), rulesWindow(3)})
+        if (window)
+            windows.push_back(window);
+    return windows;
 }
 
 FormWindow* Program::titleWindow() const {

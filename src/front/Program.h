@@ -1,5 +1,6 @@
 #pragma once
 
+#include "OverBackdrop.h"
 #include "board/Environment.h"
 #include "computer/ComputerGame.h"
 #include "engine/Game.h"
@@ -50,6 +51,9 @@ public:
     FormWindow* rulesWindow(int page) const;
     BoardWindow* board() const;
 
+    // The open windows other than the backdrop, bottom first.
+    std::vector<QWidget*> gameWindows() const;
+
 signals:
     // Every window has closed: the program ends.
     void finished();
@@ -62,6 +66,7 @@ private:
     QPointer<SetupScreen> setup_;
     std::array<QPointer<RulesPage>, 3> pages_;
     QPointer<BoardWindow> board_;
+    OverBackdrop overBackdrop_;
 };
 
 } // namespace nf

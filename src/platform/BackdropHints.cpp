@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QWidget>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdlib>
@@ -68,6 +69,28 @@ void remindWindowManagerOfBackdrop(QWidget* window) {
                        reinterpret_cast<const char*>(&event));
     }
     xcb_flush(c);
+}
+
+bool windowManagerKeepsBelow() {
+    xcb_connection_t* c = x11Connection();
+    if (!c)
+        return false;
+    const xcb_atom_t below = atom(c, kStates[2]);
+    const auto cookie =
+        xcb_get_property(c, 0, rootOf(c), atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 1024);
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr);
+    if (!reply)
+        return false;
+    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
+    const int count = xcb_get_property_value_length(reply) / static_cast<int>(sizeof(xcb_atom_t));
+    const bool keeps =
+        below != XCB_ATOM_NONE && std::find(atoms, atoms + count, below) != atoms + count;
+    std::free(reply);
+    return keeps;
+}
+
+bool onWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 } // namespace nf

@@ -14,4 +14,12 @@ void markAsBackdrop(QWidget* window);
 // managers read the hints only from a request.
 void remindWindowManagerOfBackdrop(QWidget* window);
 
+// Whether the X11 window manager says it keeps a window below the others when asked
+// (_NET_WM_STATE_BELOW); false without one (twm), with weston's, and off X11.
+bool windowManagerKeepsBelow();
+
+// Whether the program runs as a Wayland client, where it can neither place nor raise its
+// windows and a window is kept above another only as its child (transient parent).
+bool onWayland();
+
 } // namespace nf

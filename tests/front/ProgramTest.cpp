@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace nf {
@@ -45,7 +46,16 @@ TEST(Program, FromTheTitleThroughSavedMatchesToAGameAgainstTheComputer) {
 
     p.onSetup("Label6");               // The Rules
     p.click(*p.rules(1), "Label3", 1); // on to page 2
-    p.onSetup("Label1", 2);            // three players
+    // A press on the backdrop hands the front back: here (no window manager to keep it
+    // below) by showing the game's windows afresh, each where it stood.
+    const QRect setupPlace = p.setup()->geometry();
+    QTest::mousePress(grey->windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(grey->windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(p.setup()->isVisible());
+    EXPECT_TRUE(p.rules(2)->isVisible());
+    EXPECT_EQ(p.setup()->geometry(), setupPlace);
+    p.onSetup("Label1", 2); // three players
     EXPECT_EQ(p.setup(), nullptr);
     EXPECT_NE(p.rules(2), nullptr) << "page 2 stays open";
     ASSERT_NE(p.board(), nullptr);

@@ -39,6 +39,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 for dependency in libqt6widgets6 libqt6multimedia6 libc6 fonts-liberation2; do
     grep -q "$dependency" <<<"$(field Depends)" || { echo "Depends: $(field Depends)"; exit 1; }
 done
+# A Wayland session without an X server runs the game through Qt's Wayland platform.
+grep -q qt6-wayland <<<"$(field Recommends)" || { echo "Recommends: $(field Recommends)"; exit 1; }
 [ -n "$(field Maintainer)" ] && [ -n "$(field Description)" ]
 
 if command -v lintian >/dev/null; then
