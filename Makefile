@@ -57,12 +57,13 @@ bench: build
 	@echo "\$$ xvfb-run -a scripts/bench-startup $(BUILD_DIR)"
 	@xvfb-run -a -s '-screen 0 1024x768x24' scripts/bench-startup $(BUILD_DIR)
 
-# The Debian package, from a Release build in the Debian games layout, checked by lintian.
+# The Debian package, from a Release build in the Debian games layout, packed under the
+# loosest umask (its permissions must not depend on it) and checked, lintian included.
 PACKAGE_DIR := build-package
 package: deps
+	@scripts/install-deps debian-packages.txt debian-packages-package.txt
 	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DNINEFOLD_TESTS=OFF \
 		-DNINEFOLD_DEBIAN_LAYOUT=ON -DCMAKE_INSTALL_PREFIX=/usr
 	cmake --build $(PACKAGE_DIR) --parallel $(JOBS)
-	cd $(PACKAGE_DIR) && cpack -G DEB
-	lintian --fail-on error $(PACKAGE_DIR)/ninefold_*.deb
-	@ls $(PACKAGE_DIR)/ninefold_*.deb
+	cd $(PACKAGE_DIR) && rm -f ninefold_*.deb && (umask 000 && cpack -G DEB)
+	scripts/check-package-contents $(PACKAGE_DIR)/ninefold_*.deb
