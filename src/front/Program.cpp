@@ -121,6 +121,20 @@ BoardWindow* Program::board() const {
     return isOpen(board_) ? board_.data() : nullptr;
 }
 
+const TitleControls* Program::titleControls() const {
+    return isOpen(title_) ? &title_->controls() : nullptr;
+}
+
+const SetupControls* Program::setupControls() const {
+    return isOpen(setup_) ? &setup_->controls() : nullptr;
+}
+
+const RulesControls* Program::rulesControls(int page) const {
+    if (page < 1 || page > 3 || !isOpen(pages_[static_cast<std::size_t>(page - 1)]))
+        return nullptr;
+    return &pages_[static_cast<std::size_t>(page - 1)]->controls();
+}
+
 FormWindow* Program::rulesWindow(int page) const {
     if (page < 1 || page > 3 || !isOpen(pages_[static_cast<std::size_t>(page - 1)]))
         return nullptr;

@@ -17,6 +17,9 @@ class RulesPage;
 class Screen;
 class SetupScreen;
 class TitleScreen;
+struct RulesControls;
+struct SetupControls;
+struct TitleControls;
 
 // The whole program: which of its windows are open, and the moves between them. Each window
 // is created when it is shown and discarded when it closes; the backdrop stays until it is
@@ -50,6 +53,10 @@ public:
     FormWindow* backdropWindow() const;
     FormWindow* rulesWindow(int page) const;
     BoardWindow* board() const;
+    // The controls of the windows open now, or null.
+    const TitleControls* titleControls() const;
+    const SetupControls* setupControls() const;
+    const RulesControls* rulesControls(int page) const;
 
     // The open windows other than the backdrop, bottom first.
     std::vector<QWidget*> gameWindows() const;

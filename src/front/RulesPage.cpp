@@ -5,6 +5,7 @@
 #include "platform/FitForm.h"
 #include "platform/FormWindow.h"
 #include "platform/GameTexts.h"
+#include "platform/ImageControl.h"
 #include "platform/LabelControl.h"
 #include "screens/Screens.h"
 
@@ -19,22 +20,24 @@ WindowSpec pageSpec(int page) {
 
 } // namespace
 
-RulesPage::RulesPage(Program& program, int page) : Screen(program, pageSpec(page)), page_(page) {
-    window().onClick("Label3", [this](int index) { clickButton(index); });
+RulesPage::RulesPage(Program& program, int page)
+    : Screen(program, pageSpec(page)), page_(page), ui_(resolveRules(window(), page)) {
+    connectRules(window(), page,
+                 {[this] { leave(); }, [this] { turnTo(page_ + 1); }, [this] { turnTo(page_ - 1); },
+                  [this] { tryOut_->throwDice(); },
+                  [this] {
+                      openRulesDocument();
+                      clickSound();
+                  }});
     window().onCloseRequest([this] {
-        clickButton(0); // the window manager's close acts as the page's Exit
+        leave(); // the window manager's close acts as the page's Exit
         return true;
     });
     if (page == 2)
         makeTryOut();
-    if (page == 3)
-        window().onClick("Label2", [this](int) {
-            openRulesDocument();
-            clickSound();
-        });
     fitform(&window());
     // A missing picture leaves its place empty.
-    loadDesignedPicture("Image1");
+    loadDesignedPicture(ui_.picture);
 }
 
 // The document in the player's language where the game has it, else the English one.
@@ -46,29 +49,29 @@ void RulesPage::openRulesDocument() {
 }
 
 void RulesPage::makeTryOut() {
-    FormWindow& w = window();
+    const auto dice = ui_.dice;
     DiceTryOut::Display display{
-        [&w](int die, int face) {
-            w.control<LabelControl>("Label4", die)
-                ->setText(face == 0 ? QString() : QString::number(face));
+        [dice](int die, int face) {
+            dice[static_cast<std::size_t>(die)]->setText(face == 0 ? QString()
+                                                                   : QString::number(face));
         },
-        [&w](int die) { w.widget("Label4", die)->setEnabled(true); },
+        [dice](int die) { dice[static_cast<std::size_t>(die)]->setEnabled(true); },
         [this](std::string_view file) {
             env().services.playwav(QString::fromUtf8(file.data(), static_cast<int>(file.size())));
         }};
     Environment& e = env();
     tryOut_ = std::make_unique<DiceTryOut>(e.match, e.scheduler, e.random, e.clock, display);
-    w.onClick("Label2", [this](int) { tryOut_->throwDice(); });
 }
 
-// Exit (0), next page (1), previous page (2); each move shows the new page first.
-void RulesPage::clickButton(int index) {
-    if (index == 1 && page_ < 3)
-        program_.showRulesPage(page_ + 1);
-    else if (index == 2 && page_ > 1)
-        program_.showRulesPage(page_ - 1);
-    else if (index != 0)
+// Another page is shown first, then this one closes.
+void RulesPage::turnTo(int page) {
+    if (page < 1 || page > 3)
         return;
+    program_.showRulesPage(page);
+    leave();
+}
+
+void RulesPage::leave() {
     program_.closeRulesPage(page_);
     clickSound();
 }

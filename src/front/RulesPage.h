@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DiceTryOut.h"
+#include "RulesControls.h"
 #include "Screen.h"
 
 #include <memory>
@@ -13,14 +14,17 @@ class RulesPage : public Screen {
     Q_OBJECT
 public:
     RulesPage(Program& program, int page);
+    const RulesControls& controls() const { return ui_; }
     DiceTryOut* tryOut() const { return tryOut_.get(); }
 
 private:
-    void clickButton(int index);
+    void turnTo(int page);
+    void leave();
     void makeTryOut();
     void openRulesDocument();
 
     int page_;
+    RulesControls ui_;
     std::unique_ptr<DiceTryOut> tryOut_;
 };
 

@@ -27,7 +27,7 @@ void Screen::centre() {
     centreform(&window());
 }
 
-bool Screen::loadDesignedPicture(std::string_view control) {
+bool Screen::loadDesignedPicture(const QWidget* control) {
     return loadCataloguePicture(window(), design_, control, env().services.folder());
 }
 

@@ -24,7 +24,7 @@ protected:
     void clickSound();
     // Loads the picture the catalogue names for the control, as a rendered window shows it;
     // false when it does not load.
-    bool loadDesignedPicture(std::string_view control);
+    bool loadDesignedPicture(const QWidget* control);
     Environment& env() const;
 
     Program& program_;

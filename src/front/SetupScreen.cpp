@@ -4,6 +4,7 @@
 #include "platform/CheckBoxControl.h"
 #include "platform/FitForm.h"
 #include "platform/FormWindow.h"
+#include "platform/ImageControl.h"
 #include "screens/Screens.h"
 
 #include <QGuiApplication>
@@ -14,34 +15,31 @@ namespace {
 constexpr int kStandardWidth = 800; // pixels: only wider screens offer "Hide Desktop"
 }
 
-SetupScreen::SetupScreen(Program& program) : Screen(program, startplay2Spec()) {
-    FormWindow& w = window();
-    w.onClick("Check1", [this](int) { clickPlaySound(); });
-    w.onClick("Check3", [this](int) { clickHideDesktop(); });
-    w.onClick("Label1", [this](int index) { clickPlayers(index); });
-    w.onClick("Label2", [this](int) { env().services.openAddress(kPublisherAddress); });
-    w.onClick("Label3", [this](int) { clickExit(); });
-    w.onClick("Label6", [this](int) { clickRules(); });
-    w.onCloseRequest([this] {
+SetupScreen::SetupScreen(Program& program)
+    : Screen(program, startplay2Spec()), ui_(resolveSetup(window())) {
+    connectSetup(window(), {[this] { clickPlaySound(); }, [this] { clickHideDesktop(); },
+                            [this](int players) { clickPlayers(players); },
+                            [this] { env().services.openAddress(kPublisherAddress); },
+                            [this] { clickExit(); }, [this] { clickRules(); }});
+    window().onCloseRequest([this] {
         clickExit();
         return true;
     });
     if (!load())
-        fitform(&w);
+        fitform(&window());
 }
 
 // False when a step failed; the steps after it are skipped.
 bool SetupScreen::load() {
     env().match.ComputerGame = 0;
     centre();
-    if (!loadDesignedPicture("Image2"))
+    if (!loadDesignedPicture(ui_.logo))
         return false;
     const QScreen* screen =
         window().screen() ? window().screen() : QGuiApplication::primaryScreen();
-    auto* hideDesktop = window().control<CheckBoxControl>("Check3");
     if (screen && screen->geometry().width() > kStandardWidth)
-        hideDesktop->show();
-    hideDesktop->setChecked(env().match.HideDesktop != 0);
+        ui_.hideDesktop->show();
+    ui_.hideDesktop->setChecked(env().match.HideDesktop != 0);
     return true;
 }
 
@@ -52,7 +50,7 @@ void SetupScreen::clickPlaySound() {
 void SetupScreen::clickHideDesktop() {
     clickSound();
     MatchState& match = env().match;
-    if (window().control<CheckBoxControl>("Check3")->isChecked()) {
+    if (ui_.hideDesktop->isChecked()) {
         match.HideDesktop = 1;
         program_.showBackdrop();
     } else {
@@ -62,10 +60,10 @@ void SetupScreen::clickHideDesktop() {
     show(); // in front of a new backdrop
 }
 
-void SetupScreen::clickPlayers(int index) {
+void SetupScreen::clickPlayers(int players) {
     MatchState& match = env().match;
-    match.PlayerCount = static_cast<i16>(index + 1);
-    match.SoundOn = window().control<CheckBoxControl>("Check1")->isChecked() ? 1 : 0;
+    match.PlayerCount = static_cast<i16>(players);
+    match.SoundOn = ui_.playSound->isChecked() ? 1 : 0;
     const bool computer = match.PlayerCount == 1;
     if (computer) {
         match.ComputerGame = 1;

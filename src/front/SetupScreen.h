@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Screen.h"
+#include "SetupControls.h"
 
 namespace nf {
 
@@ -10,14 +11,17 @@ class SetupScreen : public Screen {
     Q_OBJECT
 public:
     explicit SetupScreen(Program& program);
+    const SetupControls& controls() const { return ui_; }
 
 private:
     bool load();
     void clickPlaySound();
     void clickHideDesktop();
-    void clickPlayers(int index);
+    void clickPlayers(int players);
     void clickExit();
     void clickRules();
+
+    SetupControls ui_;
 };
 
 } // namespace nf

@@ -4,14 +4,15 @@
 #include "board/RestartPrevious.h"
 #include "platform/FitForm.h"
 #include "platform/FormWindow.h"
+#include "platform/PictureBoxControl.h"
 #include "screens/Screens.h"
 
 namespace nf {
 
-TitleScreen::TitleScreen(Program& program) : Screen(program, titlefrmSpec()) {
-    window().onClick("Label5", [this](int) { clickOk(); });
-    window().onClick("Label6", [this](int) { clickRestart(); });
-    window().onClick("Label7", [this](int) { clickExit(); });
+TitleScreen::TitleScreen(Program& program)
+    : Screen(program, titlefrmSpec()), ui_(resolveTitle(window())) {
+    connectTitle(window(),
+                 {[this] { clickOk(); }, [this] { clickRestart(); }, [this] { clickExit(); }});
     window().onCloseRequest([this] {
         clickExit();
         return true;
@@ -23,7 +24,7 @@ TitleScreen::TitleScreen(Program& program) : Screen(program, titlefrmSpec()) {
 void TitleScreen::load() {
     centre();
     env().match.SoundOn = 1;
-    if (!loadDesignedPicture("Picture1"))
+    if (!loadDesignedPicture(ui_.picture))
         fitform(&window());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Screen.h"
+#include "TitleControls.h"
 
 namespace nf {
 
@@ -10,12 +11,15 @@ class TitleScreen : public Screen {
     Q_OBJECT
 public:
     explicit TitleScreen(Program& program);
+    const TitleControls& controls() const { return ui_; }
 
 private:
     void load();
     void clickOk();
     void clickRestart();
     void clickExit();
+
+    TitleControls ui_;
 };
 
 } // namespace nf

@@ -257,10 +257,10 @@ bool loadCataloguePicture(FormWindow& window, const ControlSpec& design, const G
     return false;
 }
 
-bool loadCataloguePicture(FormWindow& window, const WindowSpec& design, std::string_view control,
+bool loadCataloguePicture(FormWindow& window, const WindowSpec& design, const QWidget* control,
                           const GameFolder& folder) {
     for (const ControlSpec& c : design.controls)
-        if (c.name == control)
+        if (control && window.widget(qs(c.name), c.index) == control)
             return loadCataloguePicture(window, c, folder);
     return false;
 }

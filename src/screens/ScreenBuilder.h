@@ -3,7 +3,6 @@
 #include "Catalogue.h"
 
 #include <QColor>
-#include <string_view>
 
 class QWidget;
 
@@ -23,7 +22,7 @@ QWidget* loadControl(FormWindow& window, const ControlSpec& design);
 // Puts into the window the pictures that its load gives it, as named in the catalogue: all of
 // them (for a picture of the window), or one control's, false when it does not load.
 void loadCataloguePictures(FormWindow& window, const WindowSpec& design, const GameFolder& folder);
-bool loadCataloguePicture(FormWindow& window, const WindowSpec& design, std::string_view control,
+bool loadCataloguePicture(FormWindow& window, const WindowSpec& design, const QWidget* control,
                           const GameFolder& folder);
 
 QColor toQColor(Rgb colour);

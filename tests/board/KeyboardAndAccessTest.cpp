@@ -65,11 +65,11 @@ TEST(Keyboard, OtherScreensTakeTabAndSpaceButNoKeyActsAtOnce) {
     EXPECT_EQ(p.title(), title) << "nothing has the focus when a window opens";
     EXPECT_FALSE(p.finished);
     QWidget* focused = nullptr;
-    for (int tab = 0; tab < 3 && focused != title->widget("Label5"); ++tab) {
+    for (int tab = 0; tab < 3 && focused != p.titleUi().ok; ++tab) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         focused = QApplication::focusWidget();
     }
-    ASSERT_EQ(focused, title->widget("Label5")) << "Tab reaches OK";
+    ASSERT_EQ(focused, p.titleUi().ok) << "Tab reaches OK";
     press(*focused, Qt::Key_Space);
     EXPECT_NE(p.setup(), nullptr);
 }
@@ -93,10 +93,10 @@ TEST(ScreenReaders, FollowTheMessageTheDiceAndTheTotals) {
     EXPECT_EQ(readerOf(h.ui().round)->text(QAccessible::Value), "ROUND 1 OF 5");
 
     test::ProgramHarness p;
-    QAccessibleInterface* ok = readerOf(p.title()->widget("Label5"));
+    QAccessibleInterface* ok = readerOf(p.titleUi().ok);
     EXPECT_EQ(ok->role(), QAccessible::Button);
     EXPECT_EQ(ok->text(QAccessible::Name), "OK");
-    EXPECT_EQ(readerOf(p.title()->widget("Label4"))->role(), QAccessible::StaticText);
+    EXPECT_EQ(readerOf(p.titleUi().heading)->role(), QAccessible::StaticText);
 }
 
 } // namespace

@@ -19,7 +19,7 @@ void playToTheEnd(ProgramHarness& p) {
             p.random.afterReseeds.clear();
             p.random.scriptDice(6, 6);
             p.random.scriptScanOrder(1);
-            p.wait(pauses::kComputerThrows + pauses::kThrowSettles + 500 + 2000);
+            p.wait(pauses::kComputerThrows + pauses::kThrowSettles + pauses::kHandOver);
             continue;
         }
         p.throwDice(6, 6);
@@ -33,7 +33,7 @@ TEST(Program, FromTheTitleThroughSavedMatchesToAGameAgainstTheComputer) {
     ASSERT_NE(p.title(), nullptr);
     EXPECT_EQ(p.match.SoundOn, 1);
 
-    p.onTitle("Label5"); // OK
+    p.click(p.titleUi().ok);
     EXPECT_EQ(p.title(), nullptr);
     ASSERT_NE(p.setup(), nullptr);
     FormWindow* grey = p.program.backdropWindow();
@@ -44,8 +44,8 @@ TEST(Program, FromTheTitleThroughSavedMatchesToAGameAgainstTheComputer) {
     EXPECT_EQ(grey->background(), QColor(49, 135, 215));
     EXPECT_EQ(grey->geometry(), QGuiApplication::primaryScreen()->geometry());
 
-    p.onSetup("Label6");               // The Rules
-    p.click(*p.rules(1), "Label3", 1); // on to page 2
+    p.click(p.setupUi().rules);
+    p.click(p.rulesUi(1).nextPage);
     // A press on the backdrop hands the front back: here (no window manager to keep it
     // below) by showing the game's windows afresh, each where it stood.
     const QRect setupPlace = p.setup()->geometry();
@@ -55,31 +55,31 @@ TEST(Program, FromTheTitleThroughSavedMatchesToAGameAgainstTheComputer) {
     EXPECT_TRUE(p.setup()->isVisible());
     EXPECT_TRUE(p.rules(2)->isVisible());
     EXPECT_EQ(p.setup()->geometry(), setupPlace);
-    p.onSetup("Label1", 2); // three players
+    p.click(p.setupUi().players[2]); // three players
     EXPECT_EQ(p.setup(), nullptr);
     EXPECT_NE(p.rules(2), nullptr) << "page 2 stays open";
     ASSERT_NE(p.board(), nullptr);
     EXPECT_EQ(p.match.PlayerCount, 3);
 
     p.throwDice(3, 4);
-    p.onBoard(p.boardUi().numbers[6]); // 7
+    p.click(p.boardUi().numbers[6]); // 7
     p.throwDice(6, 6);
     p.wait(pauses::kHandOver);
     p.throwDice(2, 2);
-    p.onBoard(p.boardUi().numbers[3]); // 4
+    p.click(p.boardUi().numbers[3]); // 4
     p.throwDice(6, 6);
     p.wait(pauses::kHandOver);
     p.throwDice(1, 2);
-    p.onBoard(p.boardUi().numbers[2]); // Yellow covers 3, mid-turn
-    p.match.SoundOn = 0;               // the title screen will set it again
-    p.onBoard(p.boardUi().exit);       // Exit
+    p.click(p.boardUi().numbers[2]); // Yellow covers 3, mid-turn
+    p.match.SoundOn = 0;             // the title screen will set it again
+    p.click(p.boardUi().exit);
     ASSERT_NE(p.title(), nullptr);
     EXPECT_EQ(p.board(), nullptr);
     EXPECT_EQ(p.match.SoundOn, 1);
     const QByteArray saved = p.savedGame();
     ASSERT_FALSE(saved.isEmpty());
 
-    p.onTitle("Label6"); // Restart Previous Game
+    p.click(p.titleUi().restart);
     ASSERT_NE(p.board(), nullptr);
     EXPECT_EQ(p.title(), nullptr);
     EXPECT_EQ(qobject_cast<ComputerBoardWindow*>(p.program.board()), nullptr);
@@ -88,24 +88,24 @@ TEST(Program, FromTheTitleThroughSavedMatchesToAGameAgainstTheComputer) {
                   p.boardUi().totals[2]->text(),
               "743");
     playToTheEnd(p);
-    p.onBoard(p.boardUi().exit);
+    p.click(p.boardUi().exit);
     EXPECT_EQ(p.savedGame(), saved) << "a finished match is not saved";
 
-    p.onTitle("Label6");
+    p.click(p.titleUi().restart);
     EXPECT_EQ(p.boardUi().message->text(), "YELLOW TO PLAY") << "the earlier match again";
-    p.onBoard(p.boardUi().exit);
+    p.click(p.boardUi().exit);
 
-    p.onTitle("Label5");
-    p.onSetup("Label1", 0); // one player
+    p.click(p.titleUi().ok);
+    p.click(p.setupUi().players[0]); // one player
     ASSERT_NE(qobject_cast<ComputerBoardWindow*>(p.program.board()), nullptr);
     EXPECT_EQ(p.match.PlayerCount, 2);
     EXPECT_EQ(p.match.ComputerGame, 1);
     playToTheEnd(p);
     EXPECT_EQ(p.boardUi().message->text(), "IT'S A DRAW");
-    p.onBoard(p.boardUi().exit);
+    p.click(p.boardUi().exit);
 
     p.sound.played.clear();
-    p.onTitle("Label7"); // Exit
+    p.click(p.titleUi().exit);
     EXPECT_TRUE(p.finished);
     EXPECT_EQ(p.title(), nullptr);
     EXPECT_EQ(p.rules(2), nullptr);
@@ -117,13 +117,13 @@ TEST(Program, FromTheTitleThroughSavedMatchesToAGameAgainstTheComputer) {
 TEST(Program, TheExpertComputerPlaysOnlyWhenAskedFor) {
     for (ComputerPlay play : {ComputerPlay::Classic, ComputerPlay::Expert}) {
         ProgramHarness p(true, play);
-        p.onTitle("Label5");
-        p.onSetup("Label1", 0); // one player
+        p.click(p.titleUi().ok);
+        p.click(p.setupUi().players[0]); // one player
         auto* board = qobject_cast<ComputerBoardWindow*>(p.program.board());
         ASSERT_NE(board, nullptr);
         EXPECT_EQ(board->computerGame().play(), play);
-        p.onBoard(p.boardUi().exit);
-        p.onTitle("Label6"); // Restart Previous Game
+        p.click(p.boardUi().exit);
+        p.click(p.titleUi().restart);
         board = qobject_cast<ComputerBoardWindow*>(p.program.board());
         ASSERT_NE(board, nullptr);
         EXPECT_EQ(board->computerGame().play(), play);
@@ -132,17 +132,17 @@ TEST(Program, TheExpertComputerPlaysOnlyWhenAskedFor) {
 
 TEST(Program, RestartWithoutAGoodFileLeavesTheTitleScreenUsable) {
     ProgramHarness p;
-    p.onTitle("Label6");
+    p.click(p.titleUi().restart);
     EXPECT_EQ(p.board(), nullptr);
     ASSERT_NE(p.title(), nullptr);
     p.writeSavedGame("2\r\n1\r\n3\r\n0\r\n41\r\n27\r\n0\r\n0\r\n 0 \r\n 0 \r\n 0 \r\n 1 \r\n"
                      " 1 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n1\r\n");
-    p.onTitle("Label6");
+    p.click(p.titleUi().restart);
     EXPECT_EQ(p.board(), nullptr) << "eighteen lines";
     EXPECT_EQ(p.program.backdropWindow(), nullptr);
     EXPECT_TRUE(p.sound.played.isEmpty());
     p.writeSavedGame(p.savedGame() + "1\r\n");
-    p.onTitle("Label6");
+    p.click(p.titleUi().restart);
     ASSERT_NE(p.board(), nullptr);
     EXPECT_EQ(p.boardUi().message->text(), "MAGENTA TO PLAY");
     EXPECT_NE(p.program.backdropWindow(), nullptr) << "the saved game hid the desktop";
@@ -150,15 +150,15 @@ TEST(Program, RestartWithoutAGoodFileLeavesTheTitleScreenUsable) {
 
 TEST(Program, WithoutSoundTheGameIsSilentButTheSoundBoxStillClicks) {
     ProgramHarness p;
-    p.onTitle("Label5");
+    p.click(p.titleUi().ok);
     p.sound.played.clear();
-    QWidget* box = p.setup()->widget("Check1");
+    QWidget* box = p.setupUi().playSound;
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
     EXPECT_EQ(p.sound.played, QStringList{"click.wav"});
-    p.onSetup("Label1", 1);
+    p.click(p.setupUi().players[1]);
     EXPECT_EQ(p.match.SoundOn, 0);
     p.throwDice(1, 2);
-    p.onBoard(p.boardUi().numbers[2]);
+    p.click(p.boardUi().numbers[2]);
     p.throwDice(6, 6);
     p.wait(pauses::kHandOver);
     EXPECT_EQ(p.sound.played, QStringList{"click.wav"});
@@ -167,44 +167,43 @@ TEST(Program, WithoutSoundTheGameIsSilentButTheSoundBoxStillClicks) {
 TEST(Program, WithoutItsPicturesTheGameStillPlays) {
     ProgramHarness p(false);
     EXPECT_EQ(p.title()->frameGeometry().size(), QSize(800, 600)) << "the standard size instead";
-    p.onTitle("Label5");
+    p.click(p.titleUi().ok);
     EXPECT_EQ(p.setup()->frameGeometry().size(), QSize(800, 600));
-    EXPECT_FALSE(p.setup()->widget("Check3")->isVisible())
-        << "the steps after the picture are skipped";
-    p.onSetup("Label1", 1);
+    EXPECT_FALSE(p.setupUi().hideDesktop->isVisible()) << "the steps after the picture are skipped";
+    p.click(p.setupUi().players[1]);
     p.throwDice(2, 5);
-    p.onBoard(p.boardUi().numbers[6]);
+    p.click(p.boardUi().numbers[6]);
     EXPECT_EQ(p.boardUi().totals[0]->text(), "7")
         << "a missing spot picture leaves its place empty";
 }
 
 TEST(Program, CloseBoxesActAsExit) {
     ProgramHarness p;
-    p.onTitle("Label5");
+    p.click(p.titleUi().ok);
     p.setup()->close();
     test::TestEnvironment::discardClosed();
     EXPECT_EQ(p.setup(), nullptr);
     ASSERT_NE(p.title(), nullptr) << "the setup screen's close box goes back to the title";
 
-    p.onTitle("Label5");
-    p.onSetup("Label6"); // The Rules
-    p.click(*p.rules(1), "Label3", 1);
-    p.click(*p.rules(2), "Label2"); // the try-out rolls
+    p.click(p.titleUi().ok);
+    p.click(p.setupUi().rules);
+    p.click(p.rulesUi(1).nextPage);
+    p.click(p.rulesUi(2).throwDice); // the try-out rolls
     p.sound.played.clear();
     p.rules(2)->close(); // the window manager's close box, or Alt+F4
     test::TestEnvironment::discardClosed();
     EXPECT_EQ(p.rules(2), nullptr) << "closed as by its Exit";
     EXPECT_EQ(p.sound.played, QStringList{"click.wav"});
-    p.onSetup("Label6");
-    p.click(*p.rules(1), "Label3", 1);
+    p.click(p.setupUi().rules);
+    p.click(p.rulesUi(1).nextPage);
     ASSERT_NE(p.rules(2), nullptr);
-    EXPECT_EQ(p.rules(2)->control<LabelControl>("Label4", 0)->text(), "") << "a fresh page";
+    EXPECT_EQ(p.rulesUi(2).dice[0]->text(), "") << "a fresh page";
 
     FormWindow* backdrop = p.program.backdropWindow();
     backdrop->close();
     EXPECT_TRUE(backdrop->isVisible()) << "only Hide Desktop takes the backdrop away";
 
-    p.onSetup("Label3", 0);
+    p.click(p.setupUi().exit);
     p.title()->close();
     EXPECT_TRUE(p.finished);
 }
@@ -224,9 +223,9 @@ TEST(FramedWindows, EveryScreenIsCentredWithItsFrame) {
     if (p.title()->frameGeometry() == p.title()->geometry())
         GTEST_SKIP() << "needs windows with frames";
     expectCentredOnItsFrame(*p.title());
-    p.onTitle("Label5");
+    p.click(p.titleUi().ok);
     expectCentredOnItsFrame(*p.setup());
-    p.onSetup("Label1", 1);
+    p.click(p.setupUi().players[1]);
     expectCentredOnItsFrame(*p.board());
     EXPECT_EQ(p.board()->frameGeometry().size(), QSize(800, 600));
 }

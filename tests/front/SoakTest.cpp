@@ -8,6 +8,8 @@
 namespace nf {
 namespace {
 
+constexpr int kLongestIdle = 3000; // ms between two clicks at most: past any pause of the game
+
 // Random clicks on whatever the open windows offer, with random pauses, in virtual time. The
 // number of events comes from NINEFOLD_SOAK_EVENTS (a short run by default).
 class Soak : public test::TestEnvironment {
@@ -45,7 +47,7 @@ private:
 
     void act() {
         if (choices_.next() < 0.3) {
-            wait(static_cast<int>(choices_.next() * 3000));
+            wait(static_cast<int>(choices_.next() * kLongestIdle));
             return;
         }
         const auto windows = usableWindows();
@@ -57,8 +59,8 @@ private:
         if (controls.isEmpty())
             return;
         QWidget* control = controls[static_cast<int>(choices_.next() * controls.size())];
-        const bool endsTheProgram =
-            window == program_->titleWindow() && control->objectName() == "Label7";
+        const TitleControls* title = program_->titleControls();
+        const bool endsTheProgram = title && control == title->exit;
         if (endsTheProgram && choices_.next() < 0.9)
             return; // the title's Exit, now and then
         QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(8, control->height() / 2));

@@ -136,18 +136,18 @@ TEST(Translations, TheGameSpeaksTheInstalledLanguage) {
         test::ProgramHarness p;
         QFile::link(QStringLiteral(NINEFOLD_DATA_DIR "/Ninefold Rules.de.doc"),
                     p.dir.filePath("Ninefold Rules.de.doc"));
-        EXPECT_EQ(test::TestEnvironment::text(*p.title(), "Label6"), "Letztes Spiel fortsetzen");
-        p.onTitle("Label5");
-        p.onSetup("Label6");
-        p.click(*p.rules(1), "Label3", 1);
-        p.click(*p.rules(2), "Label3", 1);
+        EXPECT_EQ(p.titleUi().restart->text(), "Letztes Spiel fortsetzen");
+        p.click(p.titleUi().ok);
+        p.click(p.setupUi().rules);
+        p.click(p.rulesUi(1).nextPage);
+        p.click(p.rulesUi(2).nextPage);
         const QImage german(QStringLiteral(NINEFOLD_DATA_DIR "/Images/gameover.de.jpg"));
         ASSERT_FALSE(german.isNull());
-        EXPECT_EQ(pixelsOf(p.rules(3)->control<ImageControl>("Image1")->picture()),
+        EXPECT_EQ(pixelsOf(p.rulesUi(3).picture->picture()),
                   german.convertToFormat(QImage::Format_RGB32));
-        p.click(*p.rules(3), "Label2");
+        p.click(p.rulesUi(3).rulesDocument);
         EXPECT_EQ(p.opener.opened, QStringList{p.dir.filePath("Ninefold Rules.de.doc")});
-        p.onSetup("Label1", 1);
+        p.click(p.setupUi().players[1]);
         EXPECT_EQ(p.boardUi().message->text(), "ROT IST DRAN");
         EXPECT_EQ(p.boardUi().round->text(), "RUNDE 1 VON 5");
         EXPECT_EQ(p.boardUi().totals[1]->accessibleName(), "Punkte von Magenta");
@@ -156,14 +156,14 @@ TEST(Translations, TheGameSpeaksTheInstalledLanguage) {
         EXPECT_EQ(p.boardUi().message->text(), "ZUG VORBEI");
     }
     test::ProgramHarness english;
-    english.onTitle("Label5");
-    english.onSetup("Label6");
-    english.click(*english.rules(1), "Label3", 1);
-    english.click(*english.rules(2), "Label3", 1);
-    EXPECT_EQ(pixelsOf(english.rules(3)->control<ImageControl>("Image1")->picture()),
+    english.click(english.titleUi().ok);
+    english.click(english.setupUi().rules);
+    english.click(english.rulesUi(1).nextPage);
+    english.click(english.rulesUi(2).nextPage);
+    EXPECT_EQ(pixelsOf(english.rulesUi(3).picture->picture()),
               QImage(QStringLiteral(NINEFOLD_DATA_DIR "/Images/gameover.jpg"))
                   .convertToFormat(QImage::Format_RGB32));
-    english.onSetup("Label1", 1);
+    english.click(english.setupUi().players[1]);
     EXPECT_EQ(english.boardUi().message->text(), "RED TO PLAY");
     EXPECT_EQ(english.boardUi().round->text(), "ROUND 1 OF 5");
 }

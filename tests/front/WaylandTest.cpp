@@ -32,7 +32,7 @@ TEST(Wayland, EveryGameWindowIsTheBackdropsChildOnTheOutput) {
         GTEST_SKIP() << "needs a Wayland compositor";
     ProgramHarness p;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(p.title()));
-    p.onTitle("Label5"); // OK
+    p.click(p.titleUi().ok);
     FormWindow* grey = p.program.backdropWindow();
     ASSERT_NE(grey, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(grey));
@@ -42,8 +42,8 @@ TEST(Wayland, EveryGameWindowIsTheBackdropsChildOnTheOutput) {
     QCoreApplication::processEvents();
     expectOverBackdrop(p.setup(), grey);
 
-    p.onSetup("Label6"); // The Rules
+    p.click(p.setupUi().rules);
     expectOverBackdrop(p.rules(1), grey);
-    p.onSetup("Label1", 1); // two players
+    p.click(p.setupUi().players[1]); // two players
     expectOverBackdrop(p.board(), grey);
 }

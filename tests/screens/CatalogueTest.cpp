@@ -1,6 +1,7 @@
 #include "engine/DisplayModel.h"
 #include "engine/Game.h"
 #include "engine/VirtualScheduler.h"
+#include "front/SetupControls.h"
 #include "platform/CheckBoxControl.h"
 #include "platform/FormWindow.h"
 #include "platform/GameFolder.h"
@@ -37,21 +38,22 @@ TEST(Catalogue, ClicksReachTheArraysHandlerWithTheIndexUnlessHiddenOrDisabled) {
     auto window = build(startplay2Spec());
     window->show();
     std::vector<int> clicked;
-    window->onClick("Label1", [&](int index) { clicked.push_back(index); });
-    auto* three = window->control<LabelControl>("Label1", 2);
-    QTest::mouseClick(window->control<LabelControl>("Label1", 3), Qt::LeftButton);
+    int boxClicks = 0;
+    const auto none = [] {};
+    connectSetup(*window, {[&] { ++boxClicks; }, none, [&](int n) { clicked.push_back(n); }, none,
+                           none, none});
+    const SetupControls ui = resolveSetup(*window);
+    LabelControl* three = ui.players[2];
+    QTest::mouseClick(ui.players[3], Qt::LeftButton);
     QTest::mouseClick(three, Qt::LeftButton);
     three->setEnabled(false);
     QTest::mouseClick(three, Qt::LeftButton);
     three->setEnabled(true);
     three->hide();
     QTest::mouseClick(three, Qt::LeftButton);
-    EXPECT_EQ(clicked, (std::vector<int>{3, 2}));
+    EXPECT_EQ(clicked, (std::vector<int>{4, 3}));
 
-    int boxClicks = 0;
-    window->onClick("Check1", [&](int) { ++boxClicks; });
-    auto* box = window->control<CheckBoxControl>("Check1");
-    box->setChecked(!box->isChecked()); // the program's change runs the click handler too
+    ui.playSound->setChecked(!ui.playSound->isChecked()); // the program's change clicks too
     EXPECT_EQ(boxClicks, 1);
 }
 

@@ -1,3 +1,4 @@
+#include "front/TitleControls.h"
 #include "platform/FormWindow.h"
 #include "platform/GameFolder.h"
 #include "platform/PictureBoxControl.h"
@@ -20,7 +21,7 @@ TEST(HiDpi, PicturesShowAtFullResolutionOnDenseScreens) {
     std::unique_ptr<FormWindow> window(buildWindow(titlefrmSpec(), folder));
     loadCataloguePictures(*window, titlefrmSpec(), folder);
     window->show();
-    auto* box = window->control<PictureBoxControl>("Picture1");
+    PictureBoxControl* box = resolveTitle(*window).picture;
     EXPECT_EQ(box->size(), QSize(324, 208)) << "the layout stays as designed";
     EXPECT_EQ(box->picture().devicePixelRatio(), 2);
     const QImage shot = window->grab().toImage();

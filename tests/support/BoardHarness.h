@@ -47,14 +47,6 @@ struct TestEnvironment {
     static void press(QWidget* control) {
         QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(3, control->height() / 2));
     }
-    // A click, then the windows it closed let go.
-    static void click(FormWindow& window, const char* name, int index = -1) {
-        press(window.widget(QLatin1String(name), index));
-        discardClosed();
-    }
-    static QString text(FormWindow& window, const char* name, int index = -1) {
-        return window.control<LabelControl>(QLatin1String(name), index)->text();
-    }
 
     QString savedGamePath() const { return dir.filePath("lastgame.inf"); }
     QByteArray savedGame() const {

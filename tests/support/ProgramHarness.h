@@ -3,6 +3,9 @@
 #include "BoardHarness.h"
 #include "engine/Pauses.h"
 #include "front/Program.h"
+#include "front/RulesControls.h"
+#include "front/SetupControls.h"
+#include "front/TitleControls.h"
 
 namespace nf::test {
 
@@ -25,10 +28,14 @@ struct ProgramHarness : TestEnvironment {
     FormWindow* rules(int page) const { return program.rulesWindow(page); }
     FormWindow* board() const { return program.board() ? &program.board()->window() : nullptr; }
 
-    void onTitle(const char* button) { click(*title(), button); }
-    void onSetup(const char* name, int index = -1) { click(*setup(), name, index); }
+    // The controls of the windows open now.
+    const TitleControls& titleUi() const { return *program.titleControls(); }
+    const SetupControls& setupUi() const { return *program.setupControls(); }
+    const RulesControls& rulesUi(int page) const { return *program.rulesControls(page); }
     const BoardControls& boardUi() const { return program.board()->controls(); }
-    void onBoard(QWidget* control) {
+
+    // A click on a control of any window, then the windows it closed let go.
+    static void click(QWidget* control) {
         press(control);
         discardClosed();
     }
@@ -37,7 +44,7 @@ struct ProgramHarness : TestEnvironment {
     void throwDice(int d1, int d2) {
         random.afterReseeds.clear();
         random.scriptDice(d1, d2);
-        onBoard(boardUi().throwDice);
+        click(boardUi().throwDice);
         wait(pauses::kThrowSettles);
     }
 };

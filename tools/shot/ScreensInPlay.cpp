@@ -5,7 +5,9 @@
 #include "engine/Pauses.h"
 #include "engine/VirtualScheduler.h"
 #include "front/Program.h"
+#include "front/RulesControls.h"
 #include "platform/FormWindow.h"
+#include "platform/LabelControl.h"
 #include "platform/StandIns.h"
 
 #include <QCoreApplication>
@@ -55,8 +57,10 @@ std::vector<std::pair<QString, QImage>> renderScreensInPlay(const QString& dataF
     for (int page = 1; page <= 3; ++page) {
         program.showRulesPage(page);
         if (page == 2) {
-            program.rulesWindow(2)->dispatchClick("Label2", -1); // the try-out's throw
-            time.advance(3000);
+            emit program.rulesControls(2)->throwDice->clicked(); // the try-out thrown as by a click
+            // The four dice settle one by one with sound; the last frame of rolling follows.
+            time.advance(pauses::kTryOutSettlesWithSound + 3 * pauses::kTryOutNextDieSettles +
+                         pauses::kRollingFrame);
         }
         shots.push_back({program.rulesWindow(page)->name(), shot(program.rulesWindow(page))});
     }
