@@ -14,10 +14,10 @@ void OverBackdrop::watch(QWidget* backdrop) {
     if (backdrop_ == backdrop)
         return;
     backdrop_ = backdrop;
-    backdrop->winId();                  // makes the window handle to watch
-    backdrop->installEventFilter(this); // its activation
-    backdrop->windowHandle()->installEventFilter(
-        this); // presses, which the disabled widget never sees
+    backdrop->winId(); // makes the window handle to watch
+    // Its activation, and presses on its window handle, which the disabled widget never sees.
+    backdrop->installEventFilter(this);
+    backdrop->windowHandle()->installEventFilter(this);
     if (!onWayland())
         return;
     // A Wayland window takes its parent when it is shown: those already open are shown again.
@@ -37,44 +37,15 @@ void OverBackdrop::adopt(QWidget* window) {
     window->windowHandle()->setTransientParent(backdrop_->windowHandle());
 }
 
-namespace {
-
-// Puts a window back where it stood once the window manager has placed it: some managers
-// (weston's) frame a window shown again a frame's width off its place.
-class KeepPlace : public QObject {
-public:
-    KeepPlace(QWidget* window, const QRect& place) : QObject(window), place_(place) {
-        window->installEventFilter(this);
-    }
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* window = static_cast<QWidget*>(watched);
-        if (event->type() == QEvent::Move && window->geometry() != place_) {
-            window->setGeometry(place_);
-            deleteLater();
-        }
-        return false;
-    }
-
-private:
-    const QRect place_;
-};
-
-void showAfreshInPlace(QWidget* window) {
-    const QRect place = window->geometry();
-    window->hide();
-    window->show();
-    new KeepPlace(window, place);
-}
-
-} // namespace
-
 void OverBackdrop::handBack() {
     const bool showAfresh = !onWayland() && !windowManagerKeepsBelow();
     for (QWidget* window : gameWindows_()) {
         if (!window->isVisible())
             continue;
-        if (showAfresh)
-            showAfreshInPlace(window);
+        if (showAfresh) { // a window mapped anew goes on top under every window manager
+            window->hide();
+            window->show();
+        }
         window->raise();
         window->activateWindow();
     }
