@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Index.h"
 #include "Int16.h"
 
 #include <array>
@@ -25,14 +26,14 @@ struct MatchState {
     // (its flag is 0).
     bool isCovered(int number) const { return flag(number) == 1; }
     bool isOpen(int number) const { return flag(number) == 0; }
-    void cover(int number) { Covered[static_cast<std::size_t>(number - 1)] = 1; }
+    void cover(int number) { Covered[idx(number - 1)] = 1; }
     void clearBoard() {
         for (std::size_t i = 0; i < 9; ++i)
             Covered[i] = 0;
     }
 
 private:
-    i16 flag(int number) const { return Covered[static_cast<std::size_t>(number - 1)]; }
+    i16 flag(int number) const { return Covered[idx(number - 1)]; }
 };
 
 } // namespace nf

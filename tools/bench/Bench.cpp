@@ -46,7 +46,7 @@ void engine() {
     const long throws = 2000000;
     Stopwatch watch;
     for (long i = 0, accepted = 0; accepted < throws; ++i) {
-        if (table.game().endState().GameOver == 1) {
+        if (table.game().endState().GameOver) {
             table.newGame();
             table.wait(1);
         }
@@ -91,7 +91,7 @@ void windows(const QString& data) {
     auto* board = new nf::BoardWindow(env, nf::Opening::New);
     board->show();
     long clicks = 0;
-    while (board->game().endState().GameOver == 0) {
+    while (!board->game().endState().GameOver) {
         QTest::mouseClick(board->controls().throwDice, Qt::LeftButton, {}, QPoint(5, 5));
         time.advance(nf::pauses::kThrowSettles);
         for (int i = 8; i >= 0; --i, ++clicks)

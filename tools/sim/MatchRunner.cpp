@@ -36,7 +36,7 @@ void playMatch(HeadlessGame& table, std::uint64_t seed, const std::vector<Strate
     };
     std::size_t turnOf = seatNow();
     ComputerWatch computer;
-    for (int guard = 0; game.endState().GameOver == 0 && guard < 100000; ++guard) {
+    for (int guard = 0; !game.endState().GameOver && guard < 100000; ++guard) {
         const std::size_t seat = seatNow();
         if (seat != turnOf) {
             ++seats[turnOf].turns;
@@ -53,7 +53,7 @@ void playMatch(HeadlessGame& table, std::uint64_t seed, const std::vector<Strate
         }
         table.throwRandom();
         ++seats[seat].throws;
-        if (game.throwState().TurnOver == 1) {
+        if (game.throwState().TurnOver) {
             table.wait(pauses::kHandOver);
             continue;
         }
@@ -72,9 +72,9 @@ void playMatch(HeadlessGame& table, std::uint64_t seed, const std::vector<Strate
         seats[p].totalSquares += total * total;
         const bool best =
             end.FinalScores[p] == end.FinalScores[static_cast<std::size_t>(end.Winner)];
-        if (end.Draw == 1 && best)
+        if (end.Draw && best)
             ++seats[p].draws;
-        else if (end.Draw == 0 && static_cast<std::size_t>(end.Winner) == p)
+        else if (!end.Draw && static_cast<std::size_t>(end.Winner) == p)
             ++seats[p].wins;
     }
 }

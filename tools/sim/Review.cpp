@@ -26,7 +26,7 @@ void Review::thrown(HeadlessGame& table, const BeforeThrow& before, int line) {
     }
     const ThrowState& t = table.game().throwState();
     move_.reset();
-    if (t.TurnOver == 0)
+    if (!t.TurnOver)
         move_ = OpenMove{before.board, t.Dice[0], t.DiceCount == 1 ? 0 : t.Dice[1], before.seat};
 }
 
@@ -36,7 +36,7 @@ void Review::covered(HeadlessGame& table, int line) {
         return;
     const OpenMove m = *move_;
     move_.reset();
-    const Board covers = game.throwState().SumTaken == 1
+    const Board covers = game.throwState().SumTaken
                              ? numberBit(m.d1 + m.d2)
                              : static_cast<Board>(numberBit(m.d1) | numberBit(m.d2));
     const auto choices = BestPlay::solved().choices(m.board, m.d1, m.d2);
