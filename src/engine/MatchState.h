@@ -15,7 +15,6 @@ struct MatchState {
     i16 SoundOn = 0;                // 1 plays sounds, anything else is silence
     i16 ComputerGame = 0;           // 1 when the match is against the computer
     std::optional<i16> HideDesktop; // empty until the title screen or a resume sets it
-    i16 RestartPrevious = 0;        // 1 only while a board opens to continue the saved game
     i16 CurrentPlayer = 0;          // 0 Red, 1 Magenta, 2 Yellow, 3 Green
     i16 RoundNumber = 0;
     std::array<i16, 4> Scores{};
