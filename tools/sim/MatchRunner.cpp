@@ -2,6 +2,7 @@
 
 #include "Table.h"
 #include "engine/BestPlay.h"
+#include "engine/Index.h"
 #include "engine/Pauses.h"
 
 #include <cmath>
@@ -31,9 +32,7 @@ void playMatch(HeadlessGame& table, std::uint64_t seed, const std::vector<Strate
     table.openAgain(seed);
     SeededRandom choices(seed ^ 0x5eedULL);
     const Game& game = table.game();
-    const auto seatNow = [&] {
-        return static_cast<std::size_t>(playerOf(table.match().CurrentPlayer));
-    };
+    const auto seatNow = [&] { return idx(playerOf(table.match().CurrentPlayer)); };
     std::size_t turnOf = seatNow();
     ComputerWatch computer;
     for (int guard = 0; !game.endState().GameOver && guard < 100000; ++guard) {
@@ -70,11 +69,10 @@ void playMatch(HeadlessGame& table, std::uint64_t seed, const std::vector<Strate
         const double total = table.match().Scores[p];
         seats[p].totalSum += total;
         seats[p].totalSquares += total * total;
-        const bool best =
-            end.FinalScores[p] == end.FinalScores[static_cast<std::size_t>(end.Winner)];
+        const bool best = end.FinalScores[p] == end.FinalScores[idx(end.Winner)];
         if (end.Draw && best)
             ++seats[p].draws;
-        else if (!end.Draw && static_cast<std::size_t>(end.Winner) == p)
+        else if (!end.Draw && idx(end.Winner) == p)
             ++seats[p].wins;
     }
 }

@@ -1,6 +1,7 @@
 #include "Review.h"
 
 #include "engine/Hint.h"
+#include "engine/Index.h"
 #include "engine/Players.h"
 
 #include <iomanip>
@@ -55,7 +56,7 @@ void Review::covered(HeadlessGame& table, int line) {
 
 void Review::say(int line, int seat, const std::string& what, double lost,
                  const std::string& best) {
-    const auto s = static_cast<std::size_t>(seat);
+    const std::size_t s = idx(seat);
     chose_[s] = true;
     out_ << "line " << line << ": " << kColours[s] << ' ' << what;
     if (lost < 1e-9) {
