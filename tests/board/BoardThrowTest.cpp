@@ -13,16 +13,16 @@ TEST(BoardThrow, TheDiceRollThenSettleOneAfterTheOther) {
     h.click(h.ui().throwDice);
     EXPECT_EQ(h.sound.played.last(), "cupdice.wav");
     EXPECT_FALSE(h.ui().throwDice->isEnabled());
-    h.wait(249);
+    h.wait(pauses::kRollingStarts - 1);
     EXPECT_TRUE(h.ui().dice[0]->text().isEmpty()) << "the window's first throw rolls from 250 ms";
     h.wait(1);
     EXPECT_FALSE(h.ui().dice[0]->text().isEmpty());
-    h.wait(1549);
+    h.wait(pauses::kFirstDieSettles - pauses::kRollingStarts - 1);
     h.clickNumber(7);
     EXPECT_EQ(h.ui().totals[0]->text(), "0") << "numbers wait for the dice";
     h.wait(1);
     EXPECT_EQ(h.ui().dice[0]->text(), "3");
-    h.wait(249);
+    h.wait(pauses::kNextDieSettles - 1);
     h.clickNumber(7);
     EXPECT_EQ(h.ui().totals[0]->text(), "0");
     h.wait(1);
@@ -33,10 +33,10 @@ TEST(BoardThrow, TheDiceRollThenSettleOneAfterTheOther) {
 
     h.random.scriptDice(1, 2);
     h.click(h.ui().throwDice);
-    h.wait(5);
+    h.wait(pauses::kRollingFrame);
     EXPECT_EQ(h.ui().dice[0]->text(), "1")
         << "later throws roll from 5 ms (figure from the empty script)";
-    h.wait(2045);
+    h.wait(pauses::kThrowSettles - pauses::kRollingFrame);
     EXPECT_EQ(h.ui().dice[0]->text(), "1");
     EXPECT_EQ(h.ui().dice[1]->text(), "2");
 }
@@ -51,7 +51,7 @@ TEST(BoardThrow, OneDieShowsAloneAndSettlesAt1800) {
     EXPECT_FALSE(h.ui().dice[1]->isVisible());
     h.random.scriptDice(4);
     h.click(h.ui().throwDice);
-    h.wait(1799);
+    h.wait(pauses::kFirstDieSettles - 1);
     EXPECT_FALSE(h.board->game().Timer2.enabled());
     h.wait(1);
     EXPECT_EQ(h.ui().dice[0]->text(), "4");

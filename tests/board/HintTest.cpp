@@ -45,11 +45,11 @@ TEST(Hint, TheBestNumbersBlinkInThePlayersColourThenTheBoardIsAsBefore) {
             EXPECT_EQ(h.ui().numbers[static_cast<std::size_t>(n - 1)]->backColour() == kRed, lit)
                 << n;
         }
-        h.wait(125);
+        h.wait(pauses::kHintPhase);
         EXPECT_EQ(h.ui().numbers[static_cast<std::size_t>(c.lit[0] - 1)]->backColour(), kBlack);
-        h.wait(125);
+        h.wait(pauses::kHintPhase);
         EXPECT_EQ(h.ui().numbers[static_cast<std::size_t>(c.lit[0] - 1)]->backColour(), kRed);
-        h.wait(750);
+        h.wait(pauses::kHintShown - 2 * pauses::kHintPhase);
         EXPECT_EQ(look(h), before);
         EXPECT_TRUE(h.match.isOpen(c.lit[0])) << "a hint covers nothing";
     }
@@ -110,7 +110,7 @@ TEST(Hint, OnlyWhenThePersonHasAChoiceAndAlsoForScreenReaders) {
     ASSERT_TRUE(actions->actionNames().contains("Show hint"));
     actions->doAction("Show hint");
     EXPECT_EQ(said(h), "cover 7");
-    h.wait(1000);
+    h.wait(pauses::kHintShown);
     h.throwDice(6, 6); // refused: the throw is not used up yet
     h.clickNumber(7);
     h.throwDice(6, 6);

@@ -105,7 +105,7 @@ TEST(HostileState, RoundsOutOfRangeEndOrRunWithoutWrapping) {
     clearing->throwDice(4, 5);
     ASSERT_TRUE(clearing->cover(9));
     EXPECT_EQ(clearing->match().RoundNumber, kMin) << "taking back a round stops at the limit";
-    clearing->wait(2000);
+    clearing->wait(pauses::kNextTurnStarts);
     EXPECT_EQ(clearing->match().RoundNumber, kMin + 1);
 }
 

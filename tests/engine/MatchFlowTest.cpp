@@ -38,16 +38,16 @@ TEST_P(WholeMatch, FiveRoundsInTurnOrderThenTheResult) {
         turns.push_back(table.shown().round + " " + table.shown().message);
         playScriptedTurn(table);
     }
-    ASSERT_EQ(turns.size(), static_cast<std::size_t>(5 * players));
+    ASSERT_EQ(turns.size(), static_cast<std::size_t>(kRounds * players));
     const char* colours[] = {"RED", "MAGENTA", "YELLOW", "GREEN"};
-    for (int round = 1; round <= 5; ++round)
+    for (int round = 1; round <= kRounds; ++round)
         for (int p = 0; p < players; ++p)
             EXPECT_EQ(turns[static_cast<std::size_t>((round - 1) * players + p)],
                       "ROUND " + std::to_string(round) + " OF 5 " + colours[p] + " TO PLAY");
 
     for (int p = 0; p < 4; ++p)
         EXPECT_EQ(table.match().Scores[static_cast<std::size_t>(p)],
-                  p < players ? 5 * kMoves[p].number : 0);
+                  p < players ? kRounds * kMoves[p].number : 0);
     EXPECT_EQ(table.shown().message, "RED HAS WON!");
     EXPECT_EQ(table.shown().round, "END OF GAME");
     EXPECT_FALSE(table.game().canThrow());
@@ -97,7 +97,7 @@ TEST(MatchFlow, ResultsAfterTheFifthRound) {
     for (const ResultCase& c : cases) {
         SCOPED_TRACE(c.message);
         const int players = static_cast<int>(c.totals.size());
-        MatchState saved = test::savedMatch({}, players, players - 1, 5);
+        MatchState saved = test::savedMatch({}, players, players - 1, kRounds);
         for (std::size_t i = 0; i < c.totals.size(); ++i)
             saved.Scores[i] = static_cast<i16>(c.totals[i]);
         auto table = HeadlessGame::resume(saved);
@@ -112,9 +112,9 @@ TEST(MatchFlow, ResultsAfterTheFifthRound) {
 
         // The result blinks white and the winner's colour, 250 ms each.
         EXPECT_EQ(table->shown().messageColour, c.colour);
-        table->wait(250);
+        table->wait(pauses::kResultBlinks);
         EXPECT_EQ(table->shown().messageColour, colours::white);
-        table->wait(250);
+        table->wait(pauses::kResultBlinks);
         EXPECT_EQ(table->shown().messageColour, c.colour);
         EXPECT_FALSE(table->throwDice(1, 2));
     }
@@ -125,9 +125,9 @@ TEST(MatchFlow, NewGameStopsAThrowStillRolling) {
     table.throwDice(3, 4);
     table.cover(7);
     ASSERT_TRUE(table.game().throwDice(6, 6)); // would end Red's turn once settled
-    table.wait(1000);
+    table.wait(pauses::kFirstDieSettles - 1);
     ASSERT_TRUE(table.newGame());
-    table.wait(5000);
+    table.wait(2 * pauses::kThrowSettles);
     EXPECT_FALSE(table.game().Timer2.enabled());
     EXPECT_EQ(table.shown().message, "RED TO PLAY");
     EXPECT_EQ(table.match().CurrentPlayer, 0);

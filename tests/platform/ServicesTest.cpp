@@ -24,6 +24,8 @@ namespace {
 using test::RecordingOpener;
 using test::RecordingSound;
 
+constexpr int kEventLoopMoment = 50; // ms of Qt's event loop running
+
 TEST(Services, SoundsAndDocumentsAreNamedInTheGamesFolder) {
     QTemporaryDir dir;
     QDir(dir.path()).mkdir("wav");
@@ -54,7 +56,7 @@ TEST(QtSoundPlayer, TheSoundModuleLoadsWithTheFirstSound) {
     EXPECT_TRUE(player.play(QStringLiteral(NINEFOLD_DATA_DIR "/wav/click.wav")));
     EXPECT_TRUE(audioLibrariesLoaded());
     EXPECT_TRUE(player.play(QStringLiteral(NINEFOLD_DATA_DIR "/wav/gong.wav"))) << "cuts the click";
-    QTest::qWait(50); // a sound that loads in the background must not disturb the program
+    QTest::qWait(kEventLoopMoment); // a sound loading in the background must not disturb it
 }
 
 // The module is the one regular file of its name in the program's folder, loaded with every
@@ -151,7 +153,7 @@ TEST(QtScheduler, TimersTickOnTheEventLoopAndRestWhenOff) {
     fast.setEnabled(true);
     EXPECT_EQ(scheduler.running(), 1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return ticks == 3; }, 5000));
-    QTest::qWait(30);
+    QTest::qWait(6 * fast.interval());
     EXPECT_EQ(ticks, 3);
     EXPECT_EQ(scheduler.running(), 0);
 }
