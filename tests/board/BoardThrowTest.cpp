@@ -41,24 +41,6 @@ TEST(BoardThrow, TheDiceRollThenSettleOneAfterTheOther) {
     EXPECT_EQ(h.ui().dice[1]->text(), "2");
 }
 
-TEST(BoardThrow, OneDieShowsAloneAndSettlesAt1800) {
-    BoardHarness h;
-    h.openResumedWith({4, 7, 8, 9});
-    h.clickNumber(1); // matches no throw: offers the box
-    auto* box = h.ui().singleDie;
-    ASSERT_TRUE(box->isVisible());
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(10, box->height() / 2));
-    EXPECT_FALSE(h.ui().dice[1]->isVisible());
-    h.random.scriptDice(4);
-    h.click(h.ui().throwDice);
-    h.wait(pauses::kFirstDieSettles - 1);
-    EXPECT_FALSE(h.board->game().Timer2.enabled());
-    h.wait(1);
-    EXPECT_EQ(h.ui().dice[0]->text(), "4");
-    EXPECT_TRUE(h.board->game().Timer2.enabled()) << "4 is covered: no move, tested at 1800 ms";
-    EXPECT_FALSE(h.ui().dice[1]->isVisible());
-}
-
 TEST(BoardThrow, NumbersAndSpotsBothCoverAndTakeThePlayersSpot) {
     BoardHarness h;
     h.openNew(4);

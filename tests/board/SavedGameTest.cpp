@@ -1,6 +1,5 @@
 #include "board/SavedGame.h"
 
-#include "board/RestartPrevious.h"
 #include "engine/Pauses.h"
 #include "support/BoardHarness.h"
 
@@ -104,50 +103,6 @@ TEST(SavedGame, ReadingStopsAtTheFirstBadValueKeepingWhatCameBefore) {
     EXPECT_EQ(commas.Scores[3], 8);
     EXPECT_EQ(commas.SoundOn, -1);
     EXPECT_EQ(commas.HideDesktop, 32767);
-}
-
-TEST(SavedGame, ExitAfterTheEndOfAMatchLeavesTheFileAsItWas) {
-    BoardHarness h;
-    {
-        QFile f(h.savedGamePath());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(kExample);
-    }
-    h.match = exampleMatch();
-    h.match.RoundNumber = 5;
-    h.openResumed();
-    h.throwDice(6, 6);
-    h.wait(pauses::kHandOver);
-    ASSERT_EQ(h.ui().round->text(), "END OF GAME");
-    h.click(h.ui().exit);
-    EXPECT_TRUE(h.exited);
-    EXPECT_EQ(h.savedGame(), kExample);
-}
-
-TEST(RestartPrevious, OpensTheBoardThatWroteTheFileResumed) {
-    BoardHarness h;
-    QByteArray computers = kExample;
-    computers.replace(9, 1, "1"); // line 4: written by the computer's board
-    {
-        QFile f(h.savedGamePath());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(computers);
-    }
-    std::vector<bool> opened;
-    bool backdrop = false;
-    BoardWindow* board =
-        restartPreviousGame(h.env, {[&] { backdrop = true; },
-                                    [&](bool computer) {
-                                        opened.push_back(computer);
-                                        return new BoardWindow(h.env, Opening::Resume);
-                                    },
-                                    nullptr});
-    ASSERT_NE(board, nullptr);
-    EXPECT_EQ(opened, std::vector<bool>{true});
-    EXPECT_TRUE(backdrop);
-    EXPECT_EQ(board->controls().totals[0]->text(), "41");
-    EXPECT_EQ(h.sound.played.last(), "click.wav");
-    delete board;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "computer/ComputerBoardWindow.h"
 #include "engine/Pauses.h"
+#include "engine/Tables.h"
 #include "support/BoardHarness.h"
 
 #include <gtest/gtest.h>
@@ -8,26 +9,19 @@
 namespace nf {
 namespace {
 using test::BoardHarness;
+using test::coveredNumbers;
 using Covers = std::vector<std::pair<int, int>>; // (try 1..9, number covered)
 using namespace pauses;
 
 // Longer than any pause of the game: whatever was to happen has happened.
 constexpr int kLongWhile = 8 * kHandOver;
 
-std::set<int> coveredNow(const MatchState& m) {
-    std::set<int> numbers;
-    for (int n = 1; n <= 9; ++n)
-        if (m.Covered[static_cast<std::size_t>(n - 1)] == 1)
-            numbers.insert(n);
-    return numbers;
-}
-
 // The computer's board resumed with Magenta to throw and the given numbers covered.
 void openForComputer(BoardHarness& h, const std::vector<int>& covered,
                      ComputerPlay play = ComputerPlay::Classic) {
     h.match.ComputerGame = 1;
     for (int n : covered)
-        h.match.Covered[static_cast<std::size_t>(n - 1)] = 1;
+        h.match.Covered[idx(n - 1)] = 1;
     h.match.PlayerCount = 2;
     h.match.CurrentPlayer = 1;
     h.match.RoundNumber = 1;
@@ -44,9 +38,9 @@ Covers watchThrowAndScan(BoardHarness& h, int d1, int d2, int order) {
     h.wait(kComputerThrows + (d2 > 0 ? kThrowSettles : kFirstDieSettles));
     Covers covers;
     for (int attempt = 1; attempt <= 9; ++attempt) {
-        const std::set<int> before = coveredNow(h.match);
+        const std::set<int> before = coveredNumbers(h.match);
         h.wait(kComputerTries);
-        for (int n : coveredNow(h.match))
+        for (int n : coveredNumbers(h.match))
             if (!before.count(n))
                 covers.push_back({attempt, n});
     }
@@ -114,7 +108,7 @@ TEST(ComputerScan, NineOnTopOfSevenAndEightSwitchesToOneDieUnseen) {
         seen = seen || box->isVisible();
     }
     EXPECT_FALSE(seen) << "the box is never shown on the computer's turn";
-    EXPECT_EQ(coveredNow(h.match), (std::set<int>{7, 8, 9}));
+    EXPECT_EQ(coveredNumbers(h.match), (std::set<int>{7, 8, 9}));
     EXPECT_EQ(h.board->game().throwState().DiceCount, 1);
     EXPECT_FALSE(h.ui().dice[1]->isVisible());
     EXPECT_EQ(watchThrowAndScan(h, 4, 0, 2), (Covers{{4, 4}})) << "one die showing 4";
@@ -141,11 +135,11 @@ TEST(ComputerTurn, ThrowsAfterASecondAndScansEveryHalfSecond) {
     h.wait(kThrowSettles);
     EXPECT_EQ(h.ui().dice[1]->text(), "3");
     h.clickNumber(5);
-    EXPECT_TRUE(coveredNow(h.match).empty()) << "the person cannot cover for the computer";
+    EXPECT_TRUE(coveredNumbers(h.match).empty()) << "the person cannot cover for the computer";
     h.wait(2 * kComputerTries);
-    EXPECT_EQ(coveredNow(h.match), (std::set<int>{2})) << "2 at the second try, 1000 ms in";
+    EXPECT_EQ(coveredNumbers(h.match), (std::set<int>{2})) << "2 at the second try, 1000 ms in";
     h.wait(7 * kComputerTries);
-    EXPECT_EQ(coveredNow(h.match), (std::set<int>{2, 3}));
+    EXPECT_EQ(coveredNumbers(h.match), (std::set<int>{2, 3}));
     auto& game = static_cast<ComputerBoardWindow&>(*h.board).computerGame();
     EXPECT_TRUE(game.Timer4.enabled()) << "the ninth try sets up the next throw";
     h.random.scriptDice(1, 1);
@@ -170,7 +164,7 @@ TEST(ComputerTurn, AThrowWithoutAMoveEndsTheTurnWhicheverTickComesFirst) {
         h.wait(kNextTurnStarts);
         EXPECT_EQ(h.ui().message->text(), "RED TO PLAY");
         h.wait(kLongWhile);
-        EXPECT_TRUE(coveredNow(h.match).empty());
+        EXPECT_TRUE(coveredNumbers(h.match).empty());
         EXPECT_EQ(h.ui().totals[1]->text(), "0");
         EXPECT_EQ(h.ui().message->text(), "RED TO PLAY");
     }
@@ -183,7 +177,7 @@ TEST(ComputerTurn, NewGameDuringTheScanGivesRedANewMatchAndNoComputerThrow) {
     h.random.scriptDice(3, 4);
     h.random.scriptScanOrder(2);
     h.wait(kComputerThrows + kThrowSettles + 3 * kComputerTries); // three tries made
-    ASSERT_EQ(coveredNow(h.match), (std::set<int>{3}));
+    ASSERT_EQ(coveredNumbers(h.match), (std::set<int>{3}));
     h.click(h.ui().newGame);
     h.wait(kNewMatchStarts);
     EXPECT_EQ(h.ui().message->text(), "RED TO PLAY");
@@ -191,7 +185,7 @@ TEST(ComputerTurn, NewGameDuringTheScanGivesRedANewMatchAndNoComputerThrow) {
     const int sounds = h.sound.played.size();
     h.wait(kLongWhile);
     EXPECT_EQ(h.sound.played.size(), sounds) << "nothing happens until Red throws";
-    EXPECT_TRUE(coveredNow(h.match).empty());
+    EXPECT_TRUE(coveredNumbers(h.match).empty());
     EXPECT_TRUE(h.ui().throwDice->isEnabled());
 }
 
@@ -215,7 +209,7 @@ TEST(ComputerTurn, ClearingTheBoardAtAnyTryGivesExactlyOneThrowOnTheClearedBoard
         h.random.scriptDice(6, 6); // on the cleared board: no move, the dice pass to Red
         h.random.scriptScanOrder(1);
         h.wait(kComputerThrows + kThrowSettles + attempt * kComputerTries);
-        ASSERT_EQ(coveredNow(h.match).size(), 9u);
+        ASSERT_EQ(coveredNumbers(h.match).size(), 9u);
         auto throws = [&] { return h.sound.played.count("cupdice.wav"); };
         const int before = throws();
         h.wait(kLongWhile);

@@ -12,42 +12,32 @@ namespace {
 
 using test::ScriptedRandom;
 
-// r for k draws, then the figure each draw shows.
-void script(ScriptedRandom& r, std::initializer_list<double> drawsThenFigures) {
-    r.values.insert(r.values.end(), drawsThenFigures);
-}
-
+// Each die thrown takes k = int(r * 100) draws after a reseed from the time of day and keeps
+// the last; a die drawn zero times keeps its value, or shows 1 if it had none.
 TEST(DiceDraw, EachDieKeepsTheLastOfItsDrawsAfterAReseedFromTheTimeOfDay) {
-    ScriptedRandom r;
-    FixedClock clock{test::kTestTime};
-    ThrowState t;
-    t.DiceCount = 2;
-    script(r, {0.035, 0.0, 0.5, 0.99}); // die 0: k = 3, showing 1, 4, then 6
-    script(r, {0.015, 0.2});            // die 1: k = 1, showing 2
-    EXPECT_EQ(drawDice(r, clock, t), (std::array<int, 2>{6, 2}));
-    EXPECT_EQ(r.seeds, std::vector<double>{45296.25});
-    EXPECT_TRUE(r.values.empty());
-}
-
-TEST(DiceDraw, ADieDrawnZeroTimesKeepsItsValueOrShowsOne) {
-    ScriptedRandom r;
-    FixedClock clock{test::kTestTime};
-    ThrowState t;
-    t.DiceCount = 2;
-    t.Dice = {5, 0, 0};
-    script(r, {0.0, 0.005}); // k = 0 for both dice
-    EXPECT_EQ(drawDice(r, clock, t), (std::array<int, 2>{5, 1}));
-}
-
-TEST(DiceDraw, OneDieDrawsOnlyTheFirst) {
-    ScriptedRandom r;
-    FixedClock clock{test::kTestTime};
-    ThrowState t;
-    t.DiceCount = 1;
-    t.Dice = {0, 3, 0};
-    script(r, {0.025, 0.6, 0.7, 0.42});
-    EXPECT_EQ(drawDice(r, clock, t), (std::array<int, 2>{5, 0}));
-    EXPECT_EQ(r.values.size(), 1u);
+    struct Case {
+        int diceCount;
+        std::array<i16, 3> before;
+        std::vector<double> script; // per die: r for k, then the k figures
+        std::array<int, 2> thrown;
+        std::size_t left; // values of the script not drawn
+    };
+    const Case cases[] = {
+        {2, {}, {0.035, 0.0, 0.5, 0.99, 0.015, 0.2}, {6, 2}, 0}, // k = 3 (1, 4, 6), k = 1 (2)
+        {2, {5, 0, 0}, {0.0, 0.005}, {5, 1}, 0},                 // k = 0 for both
+        {1, {0, 3, 0}, {0.025, 0.6, 0.7, 0.42}, {5, 0}, 1},      // only the first die
+    };
+    for (const Case& c : cases) {
+        ScriptedRandom r;
+        r.values.assign(c.script.begin(), c.script.end());
+        FixedClock clock{test::kTestTime};
+        ThrowState t;
+        t.DiceCount = static_cast<i16>(c.diceCount);
+        t.Dice = c.before;
+        EXPECT_EQ(drawDice(r, clock, t), c.thrown);
+        EXPECT_EQ(r.seeds, std::vector<double>{test::kTestTime});
+        EXPECT_EQ(r.values.size(), c.left);
+    }
 }
 
 } // namespace

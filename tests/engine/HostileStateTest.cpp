@@ -82,16 +82,6 @@ TEST(HostileState, PlayerCountsThatCannotDivideStillPassTheDice) {
     }
 }
 
-TEST(HostileState, TotalsStopAtTheLargestSavedValue) {
-    MatchState saved = test::savedMatch({}, 2, 0);
-    saved.Scores[0] = kMax - 2;
-    auto table = HeadlessGame::resume(saved);
-    table->throwDice(4, 5);
-    table->cover(9);
-    EXPECT_EQ(table->match().Scores[0], kMax);
-    EXPECT_EQ(table->shown().scores[0], 32767);
-}
-
 TEST(HostileState, RoundsOutOfRangeEndOrRunWithoutWrapping) {
     MatchState late = test::savedMatch({}, 2, 1, kMax); // Magenta, round "32767 of 5"
     auto table = HeadlessGame::resume(late);

@@ -6,20 +6,6 @@
 namespace nf {
 namespace {
 
-TEST(SeededRandom, ValuesLieInTheHalfOpenUnitInterval) {
-    SeededRandom r(1);
-    double lowest = 1, highest = 0;
-    for (int i = 0; i < 100000; ++i) {
-        const double v = r.next();
-        ASSERT_GE(v, 0.0);
-        ASSERT_LT(v, 1.0);
-        lowest = std::min(lowest, v);
-        highest = std::max(highest, v);
-    }
-    EXPECT_LT(lowest, 0.001);
-    EXPECT_GT(highest, 0.999);
-}
-
 TEST(SeededRandom, AReseedReplaysAndReseedsWithinOneSecondDiffer) {
     SeededRandom a(9), b(9), other(10);
     a.reseed(37000.125);

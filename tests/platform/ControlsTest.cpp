@@ -1,6 +1,5 @@
 #include "platform/CheckBoxControl.h"
 #include "platform/Fonts.h"
-#include "platform/ImageControl.h"
 #include "platform/LabelControl.h"
 #include "support/Pixels.h"
 
@@ -10,7 +9,6 @@
 namespace nf {
 namespace {
 using test::countPixels;
-using test::is;
 using test::rowSpan;
 
 const QColor kYellow(255, 255, 0), kBlue(0, 0, 255);
@@ -48,45 +46,6 @@ TEST(LabelControl, WrapsAtWordsAndCutsTextAtItsBottomEdge) {
     EXPECT_GT(bottom, 30) << "a second line is shown where it fits";
     EXPECT_EQ(countPixels(image, QRect(131, 0, 269, 200), yellowish), 0)
         << "wrapped within the width";
-}
-
-TEST(LabelControl, ADisabledLabelIsGreyedAndTakesNoClicks) {
-    LabelOnBlue view("Throw", QRect(10, 10, 120, 40));
-    view.label->setFont(Fonts::font("Arial", 27.75, true));
-    int clicks = 0;
-    QObject::connect(view.label, &LabelControl::clicked, [&] { ++clicks; });
-    QTest::mouseClick(view.label, Qt::LeftButton, {}, QPoint(20, 10));
-    EXPECT_EQ(clicks, 1);
-
-    view.label->setEnabled(false);
-    QTest::mouseClick(view.label, Qt::LeftButton, {}, QPoint(20, 10));
-    EXPECT_EQ(clicks, 1);
-    const QImage image = view.render();
-    EXPECT_EQ(countPixels(image, QRect(10, 10, 120, 40), yellowish), 0);
-    EXPECT_GT(countPixels(image, QRect(10, 10, 120, 40), is(QColor(128, 128, 128))), 20);
-    EXPECT_GT(countPixels(image, QRect(10, 10, 120, 40), is(Qt::white)), 20) << "embossed";
-}
-
-TEST(LabelControl, FittingItsTextKeepsItOnOneLine) {
-    LabelOnBlue view("Getting ready to play", QRect(10, 10, 20, 5));
-    view.label->setFont(Fonts::font("Arial", 12, true));
-    view.label->fitText();
-    EXPECT_EQ(view.label->height(), QFontMetrics(view.label->font()).height());
-    EXPECT_GT(view.label->width(), 140);
-    const auto [top, bottom] = rowSpan(view.render(), QRect(0, 0, 400, 200), yellowish);
-    EXPECT_LT(bottom - top, 18);
-}
-
-TEST(ImageControl, TakesTheSizeOfItsPictureFromItsCorner) {
-    QWidget parent;
-    auto* image = new ImageControl(&parent);
-    image->setGeometry(72, 368, 65, 65);
-    EXPECT_FALSE(image->loadPicture("/nonexistent.jpg"));
-    EXPECT_EQ(image->geometry(), QRect(72, 368, 65, 65));
-    ASSERT_TRUE(image->loadPicture(QStringLiteral(NINEFOLD_DATA_DIR "/Images/board.jpg")));
-    EXPECT_EQ(image->geometry(), QRect(72, 368, 400, 100));
-    image->clearPicture();
-    EXPECT_TRUE(image->picture().isNull());
 }
 
 TEST(CheckBoxControl, AClickAnywhereOnItAndAProgramChangeBothToggle) {

@@ -3,13 +3,9 @@
 #include "platform/FitForm.h"
 #include "platform/QtScheduler.h"
 #include "platform/SoundModule.h"
-#include "support/Recorders.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QWidget>
 #include <fcntl.h>
 #include <functional>
 #include <future>
@@ -21,25 +17,8 @@
 
 namespace nf {
 namespace {
-using test::RecordingOpener;
-using test::RecordingSound;
 
 constexpr int kEventLoopMoment = 50; // ms of Qt's event loop running
-
-TEST(Services, SoundsAndDocumentsAreNamedInTheGamesFolder) {
-    QTemporaryDir dir;
-    QDir(dir.path()).mkdir("wav");
-    RecordingSound sound;
-    RecordingOpener opener;
-    Services services(GameFolder(dir.path()), sound, opener);
-    services.playwav("WAV\\ping.wav");
-    services.openDocument("Ninefold Rules.doc");
-    services.openAddress("ninefold.example.org");
-    EXPECT_EQ(services.path("WAV\\ping.wav"), dir.filePath("wav/ping.wav"));
-    EXPECT_EQ(sound.played, QStringList{"ping.wav"});
-    EXPECT_EQ(opener.opened,
-              (QStringList{dir.filePath("Ninefold Rules.doc"), "http://ninefold.example.org"}));
-}
 
 bool audioLibrariesLoaded() {
     QFile maps("/proc/self/maps");
@@ -129,16 +108,6 @@ TEST(FitForm, CentresTheOuterSizeWithoutClamping) {
     EXPECT_EQ(centredPosition({0, 0, 1024, 768}, {800, 600}), QPoint(112, 84));
     EXPECT_EQ(centredPosition({0, 0, 640, 480}, {800, 600}), QPoint(-80, -60));
     EXPECT_EQ(centredPosition({1920, 0, 1281, 1025}, {800, 600}), QPoint(2160, 212));
-}
-
-TEST(FitForm, GivesTheWindowTheStandardOuterSize) {
-    QWidget window;
-    window.resize(300, 200);
-    window.show();
-    fitform(&window);
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_EQ(window.frameGeometry().size(), QSize(800, 600));
-    EXPECT_EQ(window.frameGeometry().topLeft(), centredPosition(screen, {800, 600}));
 }
 
 TEST(QtScheduler, TimersTickOnTheEventLoopAndRestWhenOff) {
