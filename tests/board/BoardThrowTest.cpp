@@ -41,7 +41,8 @@ TEST(BoardThrow, TheDiceRollThenSettleOneAfterTheOther) {
     EXPECT_EQ(h.ui().dice[1]->text(), "2");
 }
 
-TEST(BoardThrow, NumbersAndSpotsBothCoverAndTakeThePlayersSpot) {
+// (The spot's picture is BoardShowsTheGame's and the screenshots'.)
+TEST(BoardThrow, NumbersAndSpotsBothCover) {
     BoardHarness h;
     h.openNew(4);
     h.throwDice(1, 5);
@@ -49,9 +50,6 @@ TEST(BoardThrow, NumbersAndSpotsBothCoverAndTakeThePlayersSpot) {
     QTest::mouseClick(spot, Qt::LeftButton, {}, QPoint(30, 30));
     h.clickNumber(1);
     EXPECT_EQ(h.ui().totals[0]->text(), "6");
-    const QImage shot = h.window().grab().toImage();
-    const QPoint centre = spot->geometry().center();
-    EXPECT_EQ(shot.pixelColor(h.window().client()->mapTo(&h.window(), centre)).red(), 255);
     EXPECT_EQ(h.sound.played.count("click1.wav"), 2);
 }
 

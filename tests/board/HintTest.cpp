@@ -42,13 +42,12 @@ TEST(Hint, TheBestNumbersBlinkInThePlayersColourThenTheBoardIsAsBefore) {
         EXPECT_EQ(said(h), c.words);
         for (int n = 1; n <= 9; ++n) {
             const bool lit = std::count(c.lit.begin(), c.lit.end(), n) > 0;
-            EXPECT_EQ(h.ui().numbers[static_cast<std::size_t>(n - 1)]->backColour() == kRed, lit)
-                << n;
+            EXPECT_EQ(h.ui().numbers[idx(n - 1)]->backColour() == kRed, lit) << n;
         }
         h.wait(pauses::kHintPhase);
-        EXPECT_EQ(h.ui().numbers[static_cast<std::size_t>(c.lit[0] - 1)]->backColour(), kBlack);
+        EXPECT_EQ(h.ui().numbers[idx(c.lit[0] - 1)]->backColour(), kBlack);
         h.wait(pauses::kHintPhase);
-        EXPECT_EQ(h.ui().numbers[static_cast<std::size_t>(c.lit[0] - 1)]->backColour(), kRed);
+        EXPECT_EQ(h.ui().numbers[idx(c.lit[0] - 1)]->backColour(), kRed);
         h.wait(pauses::kHintShown - 2 * pauses::kHintPhase);
         EXPECT_EQ(look(h), before);
         EXPECT_TRUE(h.match.isOpen(c.lit[0])) << "a hint covers nothing";

@@ -1,10 +1,12 @@
 #include "engine/DiceDraw.h"
 
+#include "engine/Random.h"
 #include "support/ScriptedRandom.h"
 
 #include <array>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <set>
 #include <vector>
 
 namespace nf {
@@ -40,12 +42,6 @@ TEST(DiceDraw, EachDieKeepsTheLastOfItsDrawsAfterAReseedFromTheTimeOfDay) {
     }
 }
 
-} // namespace
-} // namespace nf
-
-namespace nf {
-namespace {
-
 // Throws a few seconds apart, each reseeding from the clock as the board does: the faces are
 // uniform and always 1 to 6.
 TEST(DiceDraw, ThrowsReseededFromTheClockAreFair) {
@@ -60,15 +56,41 @@ TEST(DiceDraw, ThrowsReseededFromTheClockAreFair) {
         clock.seconds += 2.05 + gaps.next() * 6; // settling, then a player's thought
         const auto dice = drawDice(random, clock, t);
         t.Dice = {static_cast<i16>(dice[0]), static_cast<i16>(dice[1]), 0};
-        ++counts[static_cast<std::size_t>(dice[0])];
-        ++counts[static_cast<std::size_t>(dice[1])];
+        ++counts[idx(dice[0])];
+        ++counts[idx(dice[1])];
     }
     EXPECT_EQ(counts[0] + counts[7], 0);
     const double expected = 2.0 * throws / 6;
     double chiSquare = 0;
     for (int face = 1; face <= 6; ++face)
-        chiSquare += std::pow(counts[static_cast<std::size_t>(face)] - expected, 2) / expected;
+        chiSquare += std::pow(counts[idx(face)] - expected, 2) / expected;
     EXPECT_LT(chiSquare, 20.5) << "5 degrees of freedom, p = 0.001";
+}
+
+// (That a seed replays, and the base seed takes part: MatchFlow.ABoardOpenedAgain... and
+// Play.TheSameSeedPlaysTheSameMatches.)
+TEST(SeededRandom, ReseedsWithinOneSecondDiffer) {
+    SeededRandom a(9);
+    std::set<double> firsts;
+    for (int ms = 0; ms < 1000; ++ms) {
+        a.reseed(37000 + ms / 1000.0);
+        firsts.insert(a.next());
+    }
+    EXPECT_EQ(firsts.size(), 1000u);
+}
+
+// The throw passes over all but the last of a die's draws; a skip must land exactly where that
+// many single draws land, for the throws to stay as the rule draws them.
+TEST(SeededRandom, ASkipLandsWhereSingleDrawsLand) {
+    for (std::uint64_t n : {0ULL, 1ULL, 2ULL, 98ULL, 12345ULL}) {
+        SeededRandom jumped(5), walked(5);
+        jumped.reseed(40000.5);
+        walked.reseed(40000.5);
+        jumped.skip(n);
+        for (std::uint64_t i = 0; i < n; ++i)
+            walked.next();
+        EXPECT_EQ(jumped.next(), walked.next()) << n;
+    }
 }
 
 } // namespace

@@ -42,12 +42,11 @@ TEST_P(WholeMatch, FiveRoundsInTurnOrderThenTheResult) {
     const char* colours[] = {"RED", "MAGENTA", "YELLOW", "GREEN"};
     for (int round = 1; round <= kRounds; ++round)
         for (int p = 0; p < players; ++p)
-            EXPECT_EQ(turns[static_cast<std::size_t>((round - 1) * players + p)],
+            EXPECT_EQ(turns[idx((round - 1) * players + p)],
                       "ROUND " + std::to_string(round) + " OF 5 " + colours[p] + " TO PLAY");
 
     for (int p = 0; p < 4; ++p)
-        EXPECT_EQ(table.match().Scores[static_cast<std::size_t>(p)],
-                  p < players ? kRounds * kMoves[p].number : 0);
+        EXPECT_EQ(table.match().Scores[idx(p)], p < players ? kRounds * kMoves[p].number : 0);
     EXPECT_EQ(table.shown().message, "RED HAS WON!");
     EXPECT_EQ(table.shown().round, "END OF GAME");
     EXPECT_FALSE(table.game().canThrow());
@@ -72,7 +71,7 @@ TEST(MatchFlow, ClearingTheBoardKeepsTheRoundAndThePlayer) {
         EXPECT_EQ(table->match().RoundNumber, 3);
         EXPECT_EQ(table->shown().round, "ROUND 3 OF 5");
         EXPECT_EQ(table->match().CurrentPlayer, player);
-        EXPECT_EQ(table->match().Scores[static_cast<std::size_t>(player)], 39);
+        EXPECT_EQ(table->match().Scores[idx(player)], 39);
         EXPECT_TRUE(coveredNumbers(table->match()).empty());
         EXPECT_NE(table->shown().message, "TURN OVER");
         EXPECT_TRUE(table->game().canThrow());
@@ -157,6 +156,48 @@ TEST(MatchFlow, ABoardOpenedAgainPlaysAsABoardMadeAfresh) {
     reused.openAgain(42);
     HeadlessGame fresh(3, 42);
     EXPECT_EQ(play(reused), play(fresh));
+}
+
+TEST(CoverRules, SingleDieIsOfferedOnceSevenEightNineAreCoveredAndTheThrowIsUsedUp) {
+    auto table = HeadlessGame::resume(test::savedMatch({7, 8}));
+    table->throwDice(4, 5);
+    EXPECT_TRUE(table->cover(9));
+    EXPECT_TRUE(table->game().throwState().boxShown) << "right after the cover completing 7, 8, 9";
+    EXPECT_TRUE(table->shown().boxVisible);
+
+    table->throwDice(2, 3); // the throw hides the offer
+    EXPECT_FALSE(table->shown().boxVisible);
+    EXPECT_TRUE(table->cover(2));
+    table->cover(6); // a number matching nothing, half-way through the throw
+    EXPECT_FALSE(table->shown().boxVisible) << "a tick now would leave nothing to cover or throw";
+    EXPECT_FALSE(table->tickBox());
+    EXPECT_TRUE(table->cover(3));
+    EXPECT_TRUE(table->shown().boxVisible);
+}
+
+TEST(CoverRules, UnrelatedClickOffersTheBoxBetweenThrowsAndTheChoiceStaysForTheTurn) {
+    auto table = HeadlessGame::resume(test::savedMatch({7, 8, 9}));
+    EXPECT_FALSE(table->shown().boxVisible) << "not shown at load";
+    table->cover(1);
+    ASSERT_TRUE(table->shown().boxVisible);
+
+    ASSERT_TRUE(table->tickBox());
+    const ThrowState& t = table->game().throwState();
+    EXPECT_EQ(t.DiceCount, 1);
+    EXPECT_FALSE(table->shown().secondDieVisible);
+    ASSERT_TRUE(table->throwDice(4));
+    EXPECT_EQ(t.Dice[1], 0);
+    EXPECT_TRUE(table->cover(4));
+    EXPECT_FALSE(table->cover(4)) << "one die covers once";
+    EXPECT_FALSE(table->cover(5));
+    EXPECT_TRUE(table->shown().boxTicked) << "still ticked when offered again";
+    ASSERT_TRUE(table->throwDice(4));
+    EXPECT_EQ(t.TurnOver, 1) << "a single die on a covered number ends the turn";
+
+    table->wait(pauses::kHandOver);
+    EXPECT_EQ(t.DiceCount, 2) << "the next turn throws two dice again";
+    EXPECT_FALSE(table->shown().boxTicked);
+    EXPECT_TRUE(table->shown().secondDieVisible);
 }
 
 } // namespace
