@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "engine/Players.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <array>
@@ -54,6 +56,7 @@ std::optional<int> answerCommandLine(int argc, char** argv, StartOptions& option
     // An application object of its own, without any display, gone before the game's starts.
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
+    static_assert(kRounds == 5, "the description says five rounds");
     parser.setApplicationDescription(QStringLiteral(
         "Ninefold: a dice game for one to four players. Cover the numbers 1 to 9 with the sum "
         "of two dice or with both dice's numbers; after five rounds the highest total wins.\n"

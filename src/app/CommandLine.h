@@ -1,6 +1,6 @@
 #pragma once
 
-#include "computer/ComputerGame.h"
+#include "computer/ComputerPlay.h"
 
 #include <optional>
 #include <string>

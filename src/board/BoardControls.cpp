@@ -1,5 +1,6 @@
 #include "BoardControls.h"
 
+#include "engine/Index.h"
 #include "platform/CheckBoxControl.h"
 #include "platform/FormWindow.h"
 #include "platform/ImageControl.h"
@@ -46,12 +47,12 @@ BoardControls resolve(const FormWindow& window) {
     c.throwDice = find<LabelControl>(window, "Label2", 3);
     c.newGame = find<LabelControl>(window, "Label2", 4);
     for (int i = 0; i < 4; ++i)
-        c.totals[static_cast<std::size_t>(i)] = find<LabelControl>(window, "Label5", i);
+        c.totals[idx(i)] = find<LabelControl>(window, "Label5", i);
     for (int i = 0; i < 2; ++i)
-        c.dice[static_cast<std::size_t>(i)] = find<LabelControl>(window, "Label4", i);
+        c.dice[idx(i)] = find<LabelControl>(window, "Label4", i);
     for (int i = 0; i < 9; ++i) {
-        c.numbers[static_cast<std::size_t>(i)] = find<LabelControl>(window, "Label3", i);
-        c.spots[static_cast<std::size_t>(i)] = find<ImageControl>(window, "Image1", i);
+        c.numbers[idx(i)] = find<LabelControl>(window, "Label3", i);
+        c.spots[idx(i)] = find<ImageControl>(window, "Image1", i);
     }
     c.singleDie = find<CheckBoxControl>(window, "Check1");
     c.frame = find<QWidget>(window, "Shape1");

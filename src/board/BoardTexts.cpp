@@ -1,12 +1,14 @@
 #include "BoardTexts.h"
 
+#include "engine/Hint.h"
 #include "engine/Players.h"
 
 namespace nf {
 
 std::vector<std::string> allBoardTexts() {
     using namespace boardText;
-    std::vector<std::string> texts{kTurnOverMessage, kDrawMessage, kEndOfGameCaption, kRound,
+    using namespace hintText;
+    std::vector<std::string> texts{kTurnOverMessage, kDrawMessage, kEndOfGameCaption, kRoundCaption,
                                    kCoverOne,        kCoverTwo,    kThrowOneDie,      kThrowTwoDice,
                                    kTickBox,         kUntickBox,   kShowHint,         kMessage,
                                    kFirstDie,        kSecondDie,   kRoundName,        kNumber};

@@ -5,18 +5,10 @@
 
 namespace nf {
 
-struct Hint;
-
-// The texts a board shows beyond its catalogue, as the translations know them: the
-// messages of the match, the round, the words of a hint and the names screen readers say.
+// The texts only the board window shows, as the translations know them: the action that asks
+// for a hint and the names screen readers say. The messages, the round caption and the hint's
+// words come from the engine.
 namespace boardText {
-constexpr const char* kRound = "ROUND %1 OF 5";
-constexpr const char* kCoverOne = "cover %1";
-constexpr const char* kCoverTwo = "cover %1 and %2";
-constexpr const char* kThrowOneDie = "throw one die";
-constexpr const char* kThrowTwoDice = "throw two dice";
-constexpr const char* kTickBox = "tick Throw Just One Die";
-constexpr const char* kUntickBox = "untick Throw Just One Die";
 constexpr const char* kShowHint = "Show hint";
 constexpr const char* kMessage = "Message";
 constexpr const char* kFirstDie = "First die";
@@ -27,7 +19,8 @@ constexpr const char* kTotals[] = {"Red's total", "Magenta's total", "Yellow's t
                                    "Green's total"};
 } // namespace boardText
 
-// Every one of them, each once, with the engine's messages (for the translations' checks).
+// Every text a board shows beyond its catalogue, each once, the engine's included (for the
+// translations' checks).
 std::vector<std::string> allBoardTexts();
 
 } // namespace nf

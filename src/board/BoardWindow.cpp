@@ -5,6 +5,7 @@
 #include "SavedGame.h"
 #include "engine/GameFiles.h"
 #include "engine/Hint.h"
+#include "engine/Index.h"
 #include "platform/CheckBoxControl.h"
 #include "platform/FitForm.h"
 #include "platform/FormWindow.h"
@@ -145,26 +146,11 @@ HintBlink::Light swapColours(LabelControl* label) {
 
 // The hint in the player's language: "cover 7", "cover 3 and 4", "tick Throw Just One Die".
 QString hintSaid(const Hint& hint) {
-    using namespace boardText;
-    switch (hint.kind) {
-    case Hint::Kind::TickBox:
-        return gameText(kTickBox);
-    case Hint::Kind::UntickBox:
-        return gameText(kUntickBox);
-    case Hint::Kind::ThrowOneDie:
-        return gameText(kThrowOneDie);
-    case Hint::Kind::ThrowTwoDice:
-        return gameText(kThrowTwoDice);
-    case Hint::Kind::Cover:
-        break;
-    }
-    QList<int> numbers;
-    for (int n = 1; n <= 9; ++n)
-        if (hint.numbers & numberBit(n))
-            numbers << n;
-    if (numbers.size() == 2)
-        return gameText(kCoverTwo).arg(numbers[0]).arg(numbers[1]);
-    return gameText(kCoverOne).arg(numbers.value(0));
+    const HintPhrase phrase = hintPhrase(hint);
+    QString said = gameText(phrase.text);
+    for (int n : phrase.numbers)
+        said = said.arg(n);
+    return said;
 }
 
 HintBlink::Light swapColours(CheckBoxControl* box) {
@@ -187,7 +173,7 @@ void BoardWindow::showHint() {
         lights.push_back(swapColours(ui_.throwDice));
     for (int n = 1; n <= 9; ++n)
         if (hint->numbers & numberBit(n))
-            lights.push_back(swapColours(ui_.numbers[static_cast<std::size_t>(n - 1)]));
+            lights.push_back(swapColours(ui_.numbers[idx(n - 1)]));
     hint_.start(std::move(lights));
     ui_.message->setAccessibleDescription(hintSaid(*hint));
     QAccessibleEvent said(ui_.message, QAccessible::DescriptionChanged);
@@ -218,7 +204,7 @@ void BoardWindow::exitBoard() {
 void BoardWindow::leave() {
     if (!markClosed())
         return;
-    if (game_->endState().GameOver == 0)
+    if (!game_->endState().GameOver)
         saveGame();
     emit exited();
     if (env_.match.soundOn())
@@ -241,8 +227,8 @@ void BoardWindow::playSound(std::string_view file) {
     env_.services.playwav(qs(file));
 }
 
-void BoardWindow::showMessage(std::string_view text) {
-    ui_.message->showText(gameText(text));
+void BoardWindow::showMessage(MessageKind kind, int player) {
+    ui_.message->showText(gameText(messageText(kind, player)));
 }
 
 void BoardWindow::setMessageColour(Rgb colour) {
@@ -276,7 +262,7 @@ void BoardWindow::dressBoard(int) {
 }
 
 void BoardWindow::dressResult(int winner) {
-    LabelControl* score = ui_.totals[static_cast<std::size_t>(playerOf(winner))];
+    LabelControl* score = ui_.totals[idx(playerOf(winner))];
     const QColor colour = score->backColour().value_or(QColor(Qt::black));
     ui_.message->setForeColour(colour);
     ui_.round->setForeColour(colour);
@@ -284,27 +270,21 @@ void BoardWindow::dressResult(int winner) {
     setDiceColours(colour, score->foreColour());
 }
 
-// "ROUND 3 OF 5" is said with the round's number in the player's language.
-void BoardWindow::showRoundCaption(std::string_view text) {
-    const QString english = qs(text);
-    const QString prefix = QStringLiteral("ROUND ");
-    bool numbered = false;
-    const long round =
-        english.startsWith(prefix)
-            ? english.mid(prefix.size()).section(QLatin1Char(' '), 0, 0).toLong(&numbered)
-            : 0;
-    ui_.round->showText(numbered && roundCaption(round) == text
-                            ? gameText(boardText::kRound).arg(round)
-                            : gameText(text));
+void BoardWindow::showRound(long round) {
+    ui_.round->showText(gameText(kRoundCaption).arg(round));
+}
+
+void BoardWindow::showEndOfGame() {
+    ui_.round->showText(gameText(kEndOfGameCaption));
 }
 
 void BoardWindow::showScore(int player, long total) {
-    ui_.totals[static_cast<std::size_t>(playerOf(player))]->setText(QString::number(total));
+    ui_.totals[idx(playerOf(player))]->setText(QString::number(total));
 }
 
 void BoardWindow::showSpot(int number, int player) {
-    ui_.spots[static_cast<std::size_t>(number - 1)]->loadPicture(
-        env_.services.path(gameName(pictures::spots[static_cast<std::size_t>(playerOf(player))])));
+    ui_.spots[idx(number - 1)]->loadPicture(
+        env_.services.path(gameName(pictures::spots[idx(playerOf(player))])));
 }
 
 void BoardWindow::clearSpots() {
@@ -313,14 +293,13 @@ void BoardWindow::clearSpots() {
 }
 
 void BoardWindow::showCovered(int number) {
-    LabelControl* tile = ui_.numbers[static_cast<std::size_t>(number - 1)];
+    LabelControl* tile = ui_.numbers[idx(number - 1)];
     tile->setBackColour(toQColor(colours::covered));
     tile->setForeColour(toQColor(colours::covered));
 }
 
 void BoardWindow::showDie(int die, int figure) {
-    ui_.dice[static_cast<std::size_t>(die)]->setText(figure == 0 ? QString()
-                                                                 : QString::number(figure));
+    ui_.dice[idx(die)]->setText(figure == 0 ? QString() : QString::number(figure));
 }
 
 void BoardWindow::showSecondDie(bool visible) {

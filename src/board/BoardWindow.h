@@ -46,11 +46,12 @@ protected:
 
     // What the board shows of the game.
     void playSound(std::string_view file) override;
-    void showMessage(std::string_view text) override;
+    void showMessage(MessageKind kind, int player) override;
     void setMessageColour(Rgb colour) override;
     void dressBoard(int player) override;
     void dressResult(int winner) override;
-    void showRoundCaption(std::string_view text) override;
+    void showRound(long round) override;
+    void showEndOfGame() override;
     void showScore(int player, long total) override;
     void showSpot(int number, int player) override;
     void clearSpots() override;

@@ -1,13 +1,14 @@
 #include "HintBlink.h"
 
+#include "engine/Pauses.h"
+
 namespace nf {
 namespace {
-constexpr int kPhaseMs = 125;
-constexpr int kPhases = 8; // lit and unlit four times: one second
+constexpr int kPhases = pauses::kHintShown / pauses::kHintPhase;
 } // namespace
 
 HintBlink::HintBlink(Scheduler& scheduler)
-    : timer_(scheduler, "HintBlink", kPhaseMs, [this] { step(); }) {}
+    : timer_(scheduler, "HintBlink", pauses::kHintPhase, [this] { step(); }) {}
 
 void HintBlink::start(std::vector<Light> lights) {
     stop();

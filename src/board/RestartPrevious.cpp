@@ -8,14 +8,11 @@ namespace nf {
 BoardWindow* restartPreviousGame(Environment& env, const RestartSteps& steps) {
     MatchState& match = env.match;
     QString skipped;
-    if (!SavedGame::load(env.services.savedGamePlaces(), match, &skipped)) {
-        match.RestartPrevious = 0;
+    if (!SavedGame::load(env.services.savedGamePlaces(), match, &skipped))
         return nullptr;
-    }
     if (!skipped.isEmpty())
         env.services.tellOnce("Ninefold could not read the saved game " + skipped.toStdString() +
                               "; it continues the older one.");
-    match.RestartPrevious = 1;
     if (match.HideDesktop == 1 && steps.showBackdrop)
         steps.showBackdrop();
     BoardWindow* board = steps.openBoard ? steps.openBoard(match.ComputerGame != 0) : nullptr;
@@ -23,7 +20,6 @@ BoardWindow* restartPreviousGame(Environment& env, const RestartSteps& steps) {
         steps.closeTitle();
     if (match.soundOn())
         env.services.playwav(gameName(sounds::click));
-    match.RestartPrevious = 0;
     return board;
 }
 

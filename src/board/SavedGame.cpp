@@ -6,7 +6,6 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <fcntl.h>
-#include <functional>
 #include <limits>
 #include <optional>
 #include <sys/stat.h>
@@ -66,16 +65,51 @@ private:
     int at_ = 0;
 };
 
+Field field(Form form, i16 MatchState::*member) {
+    return {form, [member](const MatchState& m) { return std::optional<i16>(m.*member); },
+            [member](MatchState& m, i16 v) { m.*member = v; }};
+}
+
+template <std::size_t N>
+Field element(Form form, std::array<i16, N> MatchState::*array, std::size_t i) {
+    return {form, [array, i](const MatchState& m) { return std::optional<i16>((m.*array)[i]); },
+            [array, i](MatchState& m, i16 v) { (m.*array)[i] = v; }};
+}
+
 } // namespace
 
+const std::vector<Field>& fields() {
+    static const std::vector<Field> all = [] {
+        std::vector<Field> f = {field(Form::Number, &MatchState::PlayerCount),
+                                field(Form::Number, &MatchState::CurrentPlayer),
+                                field(Form::Number, &MatchState::RoundNumber),
+                                field(Form::Number, &MatchState::ComputerGame)};
+        for (std::size_t i = 0; i < 4; ++i)
+            f.push_back(element(Form::Total, &MatchState::Scores, i));
+        for (std::size_t i = 0; i < 9; ++i)
+            f.push_back(element(Form::Flag, &MatchState::Covered, i));
+        f.push_back(field(Form::Number, &MatchState::SoundOn));
+        f.push_back({Form::Number, [](const MatchState& m) { return m.HideDesktop; },
+                     [](MatchState& m, i16 v) { m.HideDesktop = v; }});
+        return f;
+    }();
+    return all;
+}
+
+bool sameFields(const MatchState& a, const MatchState& b) {
+    const auto& all = fields();
+    return std::all_of(all.begin(), all.end(),
+                       [&](const Field& f) { return f.get(a) == f.get(b); });
+}
+
 QByteArray encode(const MatchState& m, const std::array<long, 4>& totals) {
-    QByteArray out =
-        line(m.PlayerCount) + line(m.CurrentPlayer) + line(m.RoundNumber) + line(m.ComputerGame);
-    for (long total : totals)
-        out += line(total);
-    for (std::size_t i = 0; i < 9; ++i)
-        out += flagLine(m.Covered[i]);
-    return out + line(m.SoundOn) + line(m.HideDesktop.value_or(0));
+    QByteArray out;
+    std::size_t total = 0;
+    for (const Field& f : fields()) {
+        const long value = f.form == Form::Total ? totals[total++] : f.get(m).value_or(0);
+        out += f.form == Form::Flag ? flagLine(value) : line(value);
+    }
+    return out;
 }
 
 bool commitWhole(QSaveFile& file, const QByteArray& bytes) {
@@ -106,25 +140,12 @@ std::optional<QString> save(const SavedGamePlaces& places, const QByteArray& byt
 }
 
 bool decodeInto(const QByteArray& bytes, MatchState& m) {
-    std::vector<std::function<void(i16)>> places = {
-        [&](i16 v) { m.PlayerCount = v; },
-        [&](i16 v) { m.CurrentPlayer = v; },
-        [&](i16 v) { m.RoundNumber = v; },
-        [&](i16 v) { m.ComputerGame = v; },
-    };
-    for (std::size_t i = 0; i < 4; ++i)
-        places.push_back([&m, i](i16 v) { m.Scores[i] = v; });
-    for (std::size_t i = 0; i < 9; ++i)
-        places.push_back([&m, i](i16 v) { m.Covered[i] = v; });
-    places.push_back([&](i16 v) { m.SoundOn = v; });
-    places.push_back([&](i16 v) { m.HideDesktop = v; });
-
     ValueReader reader(bytes);
-    for (const auto& place : places) {
+    for (const Field& f : fields()) {
         const std::optional<i16> value = reader.next();
         if (!value)
             return false;
-        place(*value);
+        f.set(m, *value);
     }
     return true;
 }

@@ -6,7 +6,9 @@
 #include <QByteArray>
 #include <QString>
 #include <array>
+#include <functional>
 #include <optional>
+#include <vector>
 
 class QSaveFile;
 
@@ -14,6 +16,24 @@ namespace nf {
 
 // "lastgame.inf": the match left with "Exit", nineteen lines of text, each ending in CR LF.
 namespace SavedGame {
+
+// How a value stands on its line: a plain number, a total as the score labels show it, or a
+// covered flag with a sign place and a blank after it (" 1 ").
+enum class Form { Number, Total, Flag };
+
+// One value of the file and its place in the match.
+struct Field {
+    Form form;
+    std::function<std::optional<i16>(const MatchState&)> get; // nothing for a setting not made
+    std::function<void(MatchState&, i16)> set;
+};
+
+// The nineteen values in the file's order: the number of players, the player to move, the
+// round, whether the computer plays, the four totals, the covered flags of 1 to 9, sound and
+// the hidden desktop. The writer, the reader and their checks all go by this table.
+const std::vector<Field>& fields();
+// Whether two matches hold the same values in every field of the file.
+bool sameFields(const MatchState& a, const MatchState& b);
 
 // The file's bytes for the match, with the totals as the score labels show them.
 QByteArray encode(const MatchState& match, const std::array<long, 4>& totals);

@@ -1,13 +1,10 @@
 #pragma once
 
+#include "ComputerPlay.h"
 #include "engine/BestPlay.h"
 #include "engine/Game.h"
 
 namespace nf {
-
-// How the computer chooses: the designed scan, which covers whatever its tries meet first, or
-// the expert's, whose tries cover only the numbers of the best choice.
-enum class ComputerPlay { Classic, Expert };
 
 // The game against the computer: the person plays Red, the computer Magenta. After each of
 // its throws the computer tries the nine numbers, one every 500 ms, from 9 down or from 1 up

@@ -1,39 +1,17 @@
 #pragma once
 
 #include "MatchState.h"
+#include "ThrowRule.h"
 #include "ThrowState.h"
 
 #include <array>
-#include <cstdint>
 #include <vector>
 
 namespace nf {
 
-// The numbers not open on a board as nine bits: bit n-1 is set when number n is taken.
-using Board = std::uint16_t;
-constexpr Board kFullBoard = 0x1ff;
-constexpr Board kSevenEightNine = 0x1c0;
-constexpr Board numberBit(int number) {
-    return static_cast<Board>(1u << (number - 1));
-}
-// Flags other than 0 from a hand-edited file count as taken, as the no-move test counts them.
-Board boardOf(const MatchState& match);
-
-// One way to use a settled throw: the numbers it covers, their points, and the points it is
-// worth from here to the end of the turn under best play (its own points included).
-struct Choice {
-    Board covers = 0;
-    int points = 0;
-    double expected = 0;
-};
-
-// The legal ways to use the dice on the board (d2 = 0 for one die): the sum when it is an open
-// number, and two different open faces taken apart. Empty when the throw allows no move.
-std::vector<Choice> legalChoices(Board board, int d1, int d2);
-
 // The exact best play of a turn. A turn's future depends only on the board: each throw is
-// used for its sum or for its two faces (the same points either way; only the board left
-// differs), one die may be chosen once 7, 8 and 9 are covered, and a full board clears and
+// used as one of its legal choices (the same points whichever; only the board left differs),
+// one die may be chosen once 7, 8 and 9 are covered, and a full board clears and
 // the turn goes on, so a full board is worth what an open one is. The values solve that
 // fixed point to within 1e-12 points.
 class BestPlay {

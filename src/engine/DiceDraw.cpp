@@ -1,5 +1,7 @@
 #include "DiceDraw.h"
 
+#include "Index.h"
+
 namespace nf {
 
 int drawFigure(RandomSource& random) {
@@ -20,7 +22,7 @@ std::array<int, 2> drawDice(RandomSource& random, Clock& clock, const ThrowState
     std::array<int, 2> dice{state.Dice[0], state.Dice[1]};
     const int count = state.DiceCount == 1 ? 1 : 2;
     for (int die = 0; die < count; ++die) {
-        int& value = dice[static_cast<std::size_t>(die)];
+        int& value = dice[idx(die)];
         value = lastOfDraws(random, value);
         if (value < 1 || value > 6)
             value = 1;

@@ -1,5 +1,7 @@
 #include "DisplayModel.h"
 
+#include "Index.h"
+
 namespace nf {
 
 void DisplayModel::dressBoard(int player) {
@@ -27,12 +29,12 @@ void DisplayModel::dressResult(int winner) {
 
 void DisplayModel::showScore(int player, long total) {
     if (player >= 0 && player < 4)
-        scores[static_cast<std::size_t>(player)] = total;
+        scores[idx(player)] = total;
 }
 
 void DisplayModel::showSpot(int number, int player) {
     if (number >= 1 && number <= 9)
-        numbers[static_cast<std::size_t>(number - 1)].spot = player;
+        numbers[idx(number - 1)].spot = player;
 }
 
 void DisplayModel::clearSpots() {
@@ -42,13 +44,12 @@ void DisplayModel::clearSpots() {
 
 void DisplayModel::showCovered(int number) {
     if (number >= 1 && number <= 9)
-        numbers[static_cast<std::size_t>(number - 1)].back =
-            numbers[static_cast<std::size_t>(number - 1)].text = colours::covered;
+        numbers[idx(number - 1)].back = numbers[idx(number - 1)].text = colours::covered;
 }
 
 void DisplayModel::showDie(int die, int figure) {
     if (die == 0 || die == 1)
-        dice[static_cast<std::size_t>(die)] = figure;
+        dice[idx(die)] = figure;
 }
 
 } // namespace nf

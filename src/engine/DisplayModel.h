@@ -7,8 +7,8 @@
 
 namespace nf {
 
-// What a board window would show, kept as plain values: the board for play without windows,
-// and the record that tests read. It starts as a board is designed.
+// What a board window would show, kept as plain values and worded in English: the board for
+// play without windows, and the record that tests read. It starts as a board is designed.
 class DisplayModel : public GameDisplay {
 public:
     struct Number {
@@ -17,9 +17,9 @@ public:
         int spot = -1; // player whose spot lies under the number, -1 for none
     };
 
-    std::string message = "RED TO PLAY";
+    std::string message{turnMessage(0)};
     Rgb messageColour = colours::red;
-    std::string round = "ROUND 1 OF 5";
+    std::string round = roundCaption(1);
     Rgb roundColour = colours::red;
     std::array<long, 4> scores{};
     std::array<Number, 9> numbers{};
@@ -42,11 +42,12 @@ public:
         lastSound = file;
         ++soundsPlayed;
     }
-    void showMessage(std::string_view text) override { message = text; }
+    void showMessage(MessageKind kind, int player) override { message = messageText(kind, player); }
     void setMessageColour(Rgb colour) override { messageColour = colour; }
     void dressBoard(int player) override;
     void dressResult(int winner) override;
-    void showRoundCaption(std::string_view text) override { round = text; }
+    void showRound(long number) override { round = roundCaption(number); }
+    void showEndOfGame() override { round = kEndOfGameCaption; }
     void showScore(int player, long total) override;
     void showSpot(int number, int player) override;
     void clearSpots() override;

@@ -1,6 +1,7 @@
 #include "Game.h"
 
 #include "DiceDraw.h"
+#include "Index.h"
 #include "Pauses.h"
 
 namespace nf {
@@ -48,7 +49,7 @@ void Game::playSound(std::string_view file) {
 }
 
 void Game::load(Opening opening) {
-    end_.GameOver = 0;
+    end_.GameOver = false;
     throw_.DiceCount = 2;
     if (opening == Opening::New) {
         match_.RoundNumber = 1;
@@ -57,10 +58,10 @@ void Game::load(Opening opening) {
         match_.clearBoard();
     }
     for (int p = 0; p < kPlayers; ++p)
-        display_.showScore(p, match_.Scores[static_cast<std::size_t>(p)]);
+        display_.showScore(p, match_.Scores[idx(p)]);
     if (opening == Opening::Resume)
         showResumedMatch();
-    display_.showRoundCaption(roundCaption(match_.RoundNumber));
+    display_.showRound(match_.RoundNumber);
     afterLoad();
 }
 
@@ -68,7 +69,7 @@ void Game::showResumedMatch() {
     const std::optional<int> player = resumedPlayer();
     if (player) {
         display_.setMessageColour(playerColour(*player));
-        display_.showMessage(turnMessage(*player));
+        display_.showMessage(MessageKind::ToPlay, *player);
         for (int n = 1; n <= 9; ++n)
             if (match_.isCovered(n))
                 display_.showSpot(n, *player);

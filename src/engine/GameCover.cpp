@@ -1,23 +1,20 @@
 #include "Game.h"
 #include "GameFiles.h"
+#include "Index.h"
 
 namespace nf {
 
-// Whether the rules take a click on the number now. The dice rolling is a refusal of its own,
-// so that no number is taken on dice the player cannot see yet.
+// Whether the rules take a click on the number now. A number of the throw is taken only as
+// part of a choice the throw still allows; a click beside the throw covers nothing, and is
+// refused with one die and once the sum has used the throw. The dice rolling is a refusal of
+// its own, so that no number is taken on dice the player cannot see yet.
 bool Game::acceptsCover(int number) const {
     const ThrowState& t = throw_;
-    if (Timer1.enabled() || rolling())
+    if (Timer1.enabled() || rolling() || match_.isCovered(number))
         return false;
-    if (match_.isCovered(number))
-        return false;
-    if (t.DiceCount == 1 && number != t.Dice[0])
-        return false;
-    if ((number == t.Dice[0] || number == t.Dice[1]) && t.SumOnly == 1)
-        return false;
-    if (number == t.Dice[0] + t.Dice[1] && t.CoveredThisThrow > 0)
-        return false;
-    return t.SumTaken != 1;
+    if (matchesThrow(number))
+        return t.choicesLeft.allows(number);
+    return t.DiceCount != 1 && !t.SumTaken;
 }
 
 // With one die chosen only the first die's figure counts.
@@ -53,14 +50,14 @@ void Game::scoreCover(int number) {
     ThrowState& t = throw_;
     const bool isSum = number == t.Dice[0] + t.Dice[1];
     if (isSum)
-        t.SumTaken = 1;
+        t.SumTaken = true;
     ++t.CoveredThisThrow;
-    if (t.CoveredThisThrow == 2 || t.boxTicked || isSum) {
+    if (t.choicesLeft.take(number)) {
         t.throwEnabled = true;
         display_.enableThrow(true);
     }
     const int player = playerOf(match_.CurrentPlayer);
-    auto& score = match_.Scores[static_cast<std::size_t>(player)];
+    auto& score = match_.Scores[idx(player)];
     display_.showSpot(number, player);
     score = saturate16(long{score} + number);
     display_.showScore(player, score);

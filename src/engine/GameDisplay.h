@@ -7,7 +7,8 @@
 namespace nf {
 
 // What a board shows of the game. The engine calls these in the order in which the game
-// shows things; a board window implements them on its controls, tests record them.
+// shows things, saying what happened; a board window words and draws it on its controls,
+// tests record it.
 class GameDisplay {
 public:
     virtual ~GameDisplay() = default;
@@ -15,7 +16,8 @@ public:
     // Only called while sound is on, with one of the sounds of GameFiles.h.
     virtual void playSound(std::string_view file) = 0;
 
-    virtual void showMessage(std::string_view text) = 0;
+    // The message line: the player is the one to play or the winner (for the other kinds 0).
+    virtual void showMessage(MessageKind kind, int player) = 0;
     virtual void setMessageColour(Rgb colour) = 0;
     // Colours of the player to move: "Throw Dice" text, dice, numbers reopened in that colour
     // on black, round caption and single-die box text.
@@ -23,7 +25,10 @@ public:
     // Colours of the result: message, round caption, "Throw Dice" and the dice in the
     // winner's colour.
     virtual void dressResult(int winner) = 0;
-    virtual void showRoundCaption(std::string_view text) = 0;
+    // The round caption: the round under way (any number a saved game holds), or the end of
+    // the match.
+    virtual void showRound(long round) = 0;
+    virtual void showEndOfGame() = 0;
     virtual void showScore(int player, long total) = 0;
 
     virtual void showSpot(int number, int player) = 0; // number 1..9

@@ -16,12 +16,16 @@ namespace nf {
 // builds them.
 constexpr std::array<std::string_view, 4> translatedLanguages = {"de", "es", "fr", "nl"};
 
-// A file made again in another language ("de") lies beside the English one, the language
-// before its suffix: "Ninefold Rules.de.doc", "images\\gameover.de.jpg".
-inline std::string inLanguage(std::string_view file, std::string_view language) {
+// A file made again in another form lies beside the first, the form before the suffix.
+inline std::string beforeSuffix(std::string_view file, std::string_view form) {
     const std::size_t dot = std::min(file.rfind('.'), file.size());
-    return std::string(file.substr(0, dot)) + '.' + std::string(language) +
-           std::string(file.substr(dot));
+    return std::string(file.substr(0, dot)) + std::string(form) + std::string(file.substr(dot));
+}
+
+// A file made again in another language ("de"): "Ninefold Rules.de.doc",
+// "images\\gameover.de.jpg".
+inline std::string inLanguage(std::string_view file, std::string_view language) {
+    return beforeSuffix(file, "." + std::string(language));
 }
 
 namespace sounds {
@@ -45,6 +49,19 @@ constexpr std::array<std::string_view, 4> spots = {"Images\\redspot.jpg", "Image
                                                    "Images\\greenspot.jpg"};
 } // namespace pictures
 
+// The windows' icons, each made in every size of the one list: "icons\\die-16.png". A window
+// takes the sizes up to kLargestOnAWindow; the largest is the desktop launcher's.
+namespace icons {
+constexpr std::string_view die = "icons\\die.png";     // the title screen's and the launcher's
+constexpr std::string_view rings = "icons\\rings.png"; // the setup screen's
+constexpr std::array<std::string_view, 2> all = {die, rings};
+constexpr std::array<int, 4> sizes = {16, 32, 48, 256}; // the install reads this line too
+constexpr int kLargestOnAWindow = 48;
+inline std::string ofSize(std::string_view icon, int size) {
+    return beforeSuffix(icon, "-" + std::to_string(size));
+}
+} // namespace icons
+
 namespace files {
 constexpr std::string_view rulesDocument = "Ninefold Rules.doc"; // also in every language
 constexpr std::string_view savedGame = "lastgame.inf";
@@ -57,6 +74,9 @@ inline std::vector<std::string> dataFiles() {
                                     std::string(pictures::logo),    std::string(rulesDocument)};
     all.insert(all.end(), pictures::rulesPages.begin(), pictures::rulesPages.end());
     all.insert(all.end(), pictures::spots.begin(), pictures::spots.end());
+    for (std::string_view icon : icons::all)
+        for (int size : icons::sizes)
+            all.push_back(icons::ofSize(icon, size));
     for (std::string_view language : translatedLanguages) {
         all.push_back(inLanguage(rulesDocument, language));
         for (std::string_view picture : pictures::withWords)

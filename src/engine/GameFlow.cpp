@@ -1,12 +1,13 @@
 #include "Game.h"
 #include "GameFiles.h"
+#include "Index.h"
 #include "Pauses.h"
 
 namespace nf {
 
 void Game::turnOver() {
     playSound(sounds::turnOver);
-    display_.showMessage(kTurnOverMessage);
+    display_.showMessage(MessageKind::TurnOver, 0);
     match_.CurrentPlayer =
         static_cast<i16>(floorMod(long{match_.CurrentPlayer} + 1, match_.PlayerCount));
     Timer1.setEnabled(true);
@@ -24,11 +25,11 @@ void Game::startOfTurn() {
     match_.Covered = {};
     for (int die = 0; die < 2; ++die) {
         display_.showDie(die, 0);
-        throw_.Dice[static_cast<std::size_t>(die)] = 0;
+        throw_.Dice[idx(die)] = 0;
     }
     const int player = playerOf(match_.CurrentPlayer);
     display_.setMessageColour(playerColour(player));
-    display_.showMessage(turnMessage(player));
+    display_.showMessage(MessageKind::ToPlay, player);
     display_.dressBoard(player);
     if (!openRound())
         return;
@@ -38,18 +39,18 @@ void Game::startOfTurn() {
     afterTurnStart();
 }
 
-// A turn that gives the dice to Red opens a round; the one after the fifth ends the match
-// (false). A round beyond 5 from a hand-edited saved game ends it too.
+// A turn that gives the dice to Red opens a round; the one after the last ends the match
+// (false). A round beyond the last from a hand-edited saved game ends it too.
 bool Game::openRound() {
     if (playerOf(match_.CurrentPlayer) != 0)
         return true;
     match_.RoundNumber = saturate16(long{match_.RoundNumber} + 1);
-    if (match_.RoundNumber >= 6) {
+    if (match_.RoundNumber > kRounds) {
         Timer1.setEnabled(false);
         endofgame();
         return false;
     }
-    display_.showRoundCaption(roundCaption(match_.RoundNumber));
+    display_.showRound(match_.RoundNumber);
     return true;
 }
 
@@ -63,24 +64,24 @@ void Game::playagain() {
 
 void Game::endofgame() {
     EndState& e = end_;
-    e.GameOver = 1;
+    e.GameOver = true;
     for (std::size_t i = 0; i < 4; ++i)
         e.FinalScores[i] = match_.Scores[i];
     i16 best = e.FinalScores[0];
     e.Winner = 0;
     for (i16 i = 1; i < 4; ++i)
-        if (e.FinalScores[static_cast<std::size_t>(i)] > best) {
-            best = e.FinalScores[static_cast<std::size_t>(i)];
+        if (e.FinalScores[idx(i)] > best) {
+            best = e.FinalScores[idx(i)];
             e.Winner = i;
         }
-    e.Draw = 0;
+    e.Draw = false;
     for (i16 i = 0; i < 4; ++i)
-        if (e.FinalScores[static_cast<std::size_t>(i)] == best && i != e.Winner)
-            e.Draw = 1;
-    display_.showMessage(e.Draw == 1 ? kDrawMessage : winnerMessage(e.Winner));
+        if (e.FinalScores[idx(i)] == best && i != e.Winner)
+            e.Draw = true;
+    display_.showMessage(e.Draw ? MessageKind::Draw : MessageKind::HasWon, e.Winner);
     playSound(sounds::endOfGame);
     Timer3.setEnabled(true);
-    display_.showRoundCaption(kEndOfGameCaption);
+    display_.showEndOfGame();
     display_.dressResult(e.Winner);
 }
 
@@ -102,7 +103,7 @@ bool Game::clickNewGame() {
     match_.Scores = {};
     match_.CurrentPlayer = 0;
     match_.RoundNumber = 0;
-    end_.GameOver = 0;
+    end_.GameOver = false;
     for (int p = 0; p < kPlayers; ++p)
         display_.showScore(p, 0);
     Timer1.setInterval(pauses::kNewMatchStarts);

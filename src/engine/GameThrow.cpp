@@ -1,8 +1,9 @@
 #include "DiceDraw.h"
 #include "Game.h"
 #include "GameFiles.h"
-#include "NoMoveTest.h"
+#include "Index.h"
 #include "Pauses.h"
+#include "ThrowRule.h"
 
 namespace nf {
 namespace {
@@ -25,7 +26,7 @@ void Game::startThrow(int d1, int d2) {
     t.boxShown = false;
     display_.showSingleDieBox(false);
     t.CoveredThisThrow = 0;
-    t.SumTaken = 0;
+    t.SumTaken = false;
     t.Dice[0] = static_cast<i16>(d1);
     if (twoDice)
         t.Dice[1] = static_cast<i16>(d2);
@@ -55,7 +56,7 @@ void Game::settle() {
         Timer5.setEnabled(false);
         return;
     }
-    display_.showDie(t.SettledDice, t.Dice[static_cast<std::size_t>(t.SettledDice)]);
+    display_.showDie(t.SettledDice, t.Dice[idx(t.SettledDice)]);
     ++t.SettledDice;
     if (t.SettledDice >= t.DiceCount) {
         Timer5.setEnabled(false);
@@ -64,15 +65,16 @@ void Game::settle() {
     }
 }
 
+// The no-move test, once the last die has settled: the throw's legal choices on the board as
+// it stands; without one the turn is over.
 void Game::checkturnover() {
     ThrowState& t = throw_;
     if (t.DiceCount == 1)
         t.Dice[1] = 0;
-    const NoMoveResult result =
-        checkTurnOver(t.Dice[0], t.Dice[1], t.DiceCount, t.boxTicked, match_.Covered);
-    t.TurnOver = result.TurnOver;
-    t.SumOnly = result.SumOnly;
-    if (t.TurnOver == 1)
+    const std::vector<Choice> legal = legalChoices(boardOf(match_), t.Dice[0], t.Dice[1]);
+    t.choicesLeft = ChoicesLeft(legal);
+    t.TurnOver = legal.empty();
+    if (t.TurnOver)
         Timer2.setEnabled(true);
 }
 

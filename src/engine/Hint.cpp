@@ -8,7 +8,7 @@ std::optional<Hint> hintFor(const Game& game) {
     const ThrowState& t = game.throwState();
     const MatchState& match = game.match();
     if (!game.personMayAct() || game.handOverPending() || game.rolling() ||
-        game.endState().GameOver != 0)
+        game.endState().GameOver)
         return std::nullopt;
     if (t.throwEnabled) {
         if (!t.boxShown)
@@ -18,44 +18,45 @@ std::optional<Hint> hintFor(const Game& game) {
             return Hint{one ? Hint::Kind::ThrowOneDie : Hint::Kind::ThrowTwoDice, 0};
         return Hint{one ? Hint::Kind::TickBox : Hint::Kind::UntickBox, 0};
     }
-    if (t.SettledDice < t.DiceCount || t.TurnOver != 0)
+    if (t.SettledDice < t.DiceCount || t.TurnOver)
         return std::nullopt;
-    if (t.CoveredThisThrow == 1) {
-        // One face is covered; the other finishes the throw.
-        for (int die = 0; die < 2; ++die) {
-            const int face = t.Dice[static_cast<std::size_t>(die)];
-            if (face >= 1 && face <= 9 && match.isOpen(face))
-                return Hint{Hint::Kind::Cover, numberBit(face)};
-        }
-        return std::nullopt;
-    }
-    const Board best = bestCovers(match, t);
+    // Once a throw is half used its choice is made: the rest of it.
+    const Board best = t.CoveredThisThrow > 0 ? t.choicesLeft.numbers() : bestCovers(match, t);
     if (best == 0)
         return std::nullopt;
     return Hint{Hint::Kind::Cover, best};
 }
 
-std::string hintWords(const Hint& hint) {
+HintPhrase hintPhrase(const Hint& hint) {
+    using namespace hintText;
     switch (hint.kind) {
     case Hint::Kind::TickBox:
-        return "tick Throw Just One Die";
+        return {kTickBox, {}};
     case Hint::Kind::UntickBox:
-        return "untick Throw Just One Die";
+        return {kUntickBox, {}};
     case Hint::Kind::ThrowOneDie:
-        return "throw one die";
+        return {kThrowOneDie, {}};
     case Hint::Kind::ThrowTwoDice:
-        return "throw two dice";
+        return {kThrowTwoDice, {}};
     case Hint::Kind::Cover:
         break;
     }
-    std::string words = "cover";
-    bool first = true;
+    std::vector<int> numbers;
     for (int n = 1; n <= 9; ++n)
-        if (hint.numbers & numberBit(n)) {
-            words += first ? " " : " and ";
-            words += std::to_string(n);
-            first = false;
-        }
+        if (hint.numbers & numberBit(n))
+            numbers.push_back(n);
+    return {numbers.size() == 2 ? kCoverTwo : kCoverOne, numbers};
+}
+
+std::string hintWords(const Hint& hint) {
+    const HintPhrase phrase = hintPhrase(hint);
+    std::string words = phrase.text;
+    for (std::size_t i = 0; i < phrase.numbers.size(); ++i) {
+        const std::string marker = "%" + std::to_string(i + 1);
+        const std::size_t at = words.find(marker);
+        if (at != std::string::npos)
+            words.replace(at, marker.size(), std::to_string(phrase.numbers[i]));
+    }
     return words;
 }
 

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace nf {
 
@@ -26,8 +27,26 @@ struct Hint {
 // ended, and when there is no choice to make.
 std::optional<Hint> hintFor(const Game& game);
 
-// As a screen reader says it: "cover 7", "cover 3 and 4", "tick Throw Just One Die", "throw
-// two dice".
+// The hint's words in English, the source texts the translations know them by; %1 and %2 are
+// the numbers to cover.
+namespace hintText {
+constexpr const char* kCoverOne = "cover %1";
+constexpr const char* kCoverTwo = "cover %1 and %2";
+constexpr const char* kThrowOneDie = "throw one die";
+constexpr const char* kThrowTwoDice = "throw two dice";
+constexpr const char* kTickBox = "tick Throw Just One Die";
+constexpr const char* kUntickBox = "untick Throw Just One Die";
+} // namespace hintText
+
+// The words of a hint: the source text and the numbers that fill in its %1 and %2.
+struct HintPhrase {
+    const char* text;
+    std::vector<int> numbers;
+};
+HintPhrase hintPhrase(const Hint& hint);
+
+// As a screen reader says it in English: "cover 7", "cover 3 and 4", "tick Throw Just One
+// Die", "throw two dice".
 std::string hintWords(const Hint& hint);
 
 } // namespace nf

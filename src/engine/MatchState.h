@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Index.h"
 #include "Int16.h"
 
 #include <array>
@@ -14,7 +15,6 @@ struct MatchState {
     i16 SoundOn = 0;                // 1 plays sounds, anything else is silence
     i16 ComputerGame = 0;           // 1 when the match is against the computer
     std::optional<i16> HideDesktop; // empty until the title screen or a resume sets it
-    i16 RestartPrevious = 0;        // 1 only while a board opens to continue the saved game
     i16 CurrentPlayer = 0;          // 0 Red, 1 Magenta, 2 Yellow, 3 Green
     i16 RoundNumber = 0;
     std::array<i16, 4> Scores{};
@@ -25,14 +25,14 @@ struct MatchState {
     // (its flag is 0).
     bool isCovered(int number) const { return flag(number) == 1; }
     bool isOpen(int number) const { return flag(number) == 0; }
-    void cover(int number) { Covered[static_cast<std::size_t>(number - 1)] = 1; }
+    void cover(int number) { Covered[idx(number - 1)] = 1; }
     void clearBoard() {
         for (std::size_t i = 0; i < 9; ++i)
             Covered[i] = 0;
     }
 
 private:
-    i16 flag(int number) const { return Covered[static_cast<std::size_t>(number - 1)]; }
+    i16 flag(int number) const { return Covered[idx(number - 1)]; }
 };
 
 } // namespace nf

@@ -22,6 +22,10 @@ constexpr int kHandOver = kTurnOverShown + kNextTurnStarts;
 
 constexpr int kResultBlinks = 250; // Timer3
 
+// A hint: the controls it shows lit and unlit in turn, four times, a second in all.
+constexpr int kHintPhase = 125; // the board's HintBlink
+constexpr int kHintShown = 8 * kHintPhase;
+
 // The computer: its throw after its turn starts or after a scan, and one try of the scan.
 constexpr int kComputerThrows = 1000; // Timer4
 constexpr int kComputerTries = 500;   // Timer6

@@ -1,5 +1,6 @@
 #include "Players.h"
 
+#include "Index.h"
 #include "Int16.h"
 
 #include <array>
@@ -22,7 +23,7 @@ constexpr std::array<PlayerLook, kPlayers> kLooks{{
 }};
 
 const PlayerLook& look(int player) {
-    return kLooks[static_cast<std::size_t>(playerOf(player))];
+    return kLooks[idx(playerOf(player))];
 }
 
 } // namespace
@@ -47,8 +48,23 @@ std::string_view winnerMessage(int player) {
     return look(player).hasWon;
 }
 
+std::string_view messageText(MessageKind kind, int player) {
+    switch (kind) {
+    case MessageKind::TurnOver:
+        return kTurnOverMessage;
+    case MessageKind::HasWon:
+        return winnerMessage(player);
+    case MessageKind::Draw:
+        return kDrawMessage;
+    case MessageKind::ToPlay:
+        break;
+    }
+    return turnMessage(player);
+}
+
 std::string roundCaption(long round) {
-    return "ROUND " + std::to_string(round) + " OF 5";
+    std::string caption = kRoundCaption;
+    return caption.replace(caption.find("%1"), 2, std::to_string(round));
 }
 
 } // namespace nf

@@ -26,18 +26,29 @@ constexpr Rgb covered{128, 64, 0}; // a covered number: figure and background al
 } // namespace colours
 
 constexpr int kPlayers = 4;
+constexpr int kRounds = 5; // in each round every player has one turn
 
 // Index 0..3 of the player picked from any CurrentPlayer value.
 int playerOf(long currentPlayer);
 
 Rgb playerColour(int player);     // message, open numbers, score label background
 Rgb playerTextColour(int player); // figures on the player's colour: white on Red, else black
+
+// What the board's message line says: whose turn it is, the turn's end, the result.
+enum class MessageKind { ToPlay, TurnOver, HasWon, Draw };
+
+// The texts of the message line and the round caption in English, the source texts the
+// translations know them by.
 std::string_view turnMessage(int player);   // "RED TO PLAY"
 std::string_view winnerMessage(int player); // "RED HAS WON!"
-std::string roundCaption(long round);       // "ROUND 3 OF 5"
-
 constexpr const char* kTurnOverMessage = "TURN OVER";
 constexpr const char* kDrawMessage = "IT'S A DRAW";
+std::string_view messageText(MessageKind kind, int player);
+
+// %1 the round. The number of rounds is written out in the source text the translations know.
+constexpr const char* kRoundCaption = "ROUND %1 OF 5";
+static_assert(kRounds == 5, "the round caption's source text says five rounds");
 constexpr const char* kEndOfGameCaption = "END OF GAME";
+std::string roundCaption(long round); // "ROUND 3 OF 5"
 
 } // namespace nf

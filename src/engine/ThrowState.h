@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Int16.h"
+#include "ThrowRule.h"
 
 #include <array>
 
@@ -10,11 +11,12 @@ namespace nf {
 struct ThrowState {
     std::array<i16, 3> Dice{}; // 1..6, 0 when not thrown; entry 2 is never used
     i16 DiceCount = 0;         // 2, or 1 while the single-die option is chosen
-    i16 TurnOver = 0;          // the settled throw allows no move
-    i16 SumOnly = 0;           // the dice may not be taken separately
+    bool TurnOver = false;     // the settled throw allows no move
     i16 CoveredThisThrow = 0;
-    i16 SumTaken = 0;
+    bool SumTaken = false;
     i16 SettledDice = 0; // dice already showing their value in the current throw
+    // What the settled throw still allows a click to cover.
+    ChoicesLeft choicesLeft;
 
     // The single-die option ("Throw Just One Die"): offered (box shown) and chosen (ticked).
     bool boxShown = false;
@@ -26,8 +28,8 @@ struct ThrowState {
 struct EndState {
     std::array<i16, 5> FinalScores{}; // entry 4 is never used
     i16 Winner = 0;
-    i16 Draw = 0;
-    i16 GameOver = 0;
+    bool Draw = false;
+    bool GameOver = false;
     i16 BlinkCount = 0;
 };
 

@@ -29,9 +29,7 @@ void TitleScreen::load() {
 }
 
 void TitleScreen::clickOk() {
-    MatchState& match = env().match;
-    match.RestartPrevious = 0;
-    match.HideDesktop = 1;
+    env().match.HideDesktop = 1;
     program_.showBackdrop();
     program_.showSetup();
     close();

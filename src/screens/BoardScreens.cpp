@@ -1,5 +1,6 @@
 #include "Screens.h"
 #include "engine/Pauses.h"
+#include "engine/Players.h"
 
 namespace nf {
 namespace {
@@ -19,7 +20,7 @@ std::vector<ControlSpec> boardControls() {
         timer("Timer1", pauses::kNextTurnStarts),
         timer("Timer5", pauses::kFirstDieSettles),
         timer("Timer8", pauses::kRollingStarts),
-        label("Label6", "ROUND 1 OF 5")
+        label("Label6", roundCaption(1))
             .textStyle()
             .withFont(arial(24))
             .foreColour(red)

@@ -132,18 +132,14 @@ QWidget* makeControl(const ControlSpec& design, QWidget* parent, FormWindow* win
     }
 }
 
-// The icon "icons\die.png" lies beside it in several sizes: "icons\die-16.png" and so on.
-// A window takes those a title bar, a taskbar and a window switcher show; the largest, for
-// the desktop's launcher, would cost a megabyte at start-up for nothing on screen.
+// A window takes its icon in the sizes a title bar, a taskbar and a window switcher show; the
+// largest, for the desktop's launcher, would cost a megabyte at start-up for nothing on screen.
 QIcon iconFrom(const GameFolder& folder, const std::string& name) {
-    const QString file = qs(name);
-    const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
-    const QString stem = dot > 0 ? file.left(dot) : file;
     QIcon icon;
-    for (int size : {16, 32, 48}) {
-        const QString path = folder.path(stem + QStringLiteral("-%1.png").arg(size));
+    for (int size : icons::sizes) {
         QPixmap picture;
-        if (loadPicture(picture, path))
+        if (size <= icons::kLargestOnAWindow &&
+            loadPicture(picture, folder.path(qs(icons::ofSize(name, size)))))
             icon.addPixmap(picture);
     }
     return icon;

@@ -14,7 +14,7 @@ WindowSpec titlefrmSpec() {
     w.clientWidth = 5445;
     w.clientHeight = 6570;
     w.background = lightGrey;
-    w.icon = "icons\\die.png";
+    w.icon = icons::die;
     const FontSpec buttonFont = arial(15.75, true);
     w.controls = {
         frame("Frame1").backColour(navy).at(-30, -120, 5640, 6720),
@@ -76,7 +76,7 @@ WindowSpec startplay2Spec() {
     w.clientWidth = 5445;
     w.clientHeight = 6570;
     w.background = navy;
-    w.icon = "icons\\rings.png";
+    w.icon = icons::rings;
     const FontSpec numberFont = tahoma(26.25, true);
     w.controls = {
         checkBox("Check3", "Hide Desktop")

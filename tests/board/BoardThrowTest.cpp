@@ -13,16 +13,16 @@ TEST(BoardThrow, TheDiceRollThenSettleOneAfterTheOther) {
     h.click(h.ui().throwDice);
     EXPECT_EQ(h.sound.played.last(), "cupdice.wav");
     EXPECT_FALSE(h.ui().throwDice->isEnabled());
-    h.wait(249);
+    h.wait(pauses::kRollingStarts - 1);
     EXPECT_TRUE(h.ui().dice[0]->text().isEmpty()) << "the window's first throw rolls from 250 ms";
     h.wait(1);
     EXPECT_FALSE(h.ui().dice[0]->text().isEmpty());
-    h.wait(1549);
+    h.wait(pauses::kFirstDieSettles - pauses::kRollingStarts - 1);
     h.clickNumber(7);
     EXPECT_EQ(h.ui().totals[0]->text(), "0") << "numbers wait for the dice";
     h.wait(1);
     EXPECT_EQ(h.ui().dice[0]->text(), "3");
-    h.wait(249);
+    h.wait(pauses::kNextDieSettles - 1);
     h.clickNumber(7);
     EXPECT_EQ(h.ui().totals[0]->text(), "0");
     h.wait(1);
@@ -33,33 +33,16 @@ TEST(BoardThrow, TheDiceRollThenSettleOneAfterTheOther) {
 
     h.random.scriptDice(1, 2);
     h.click(h.ui().throwDice);
-    h.wait(5);
+    h.wait(pauses::kRollingFrame);
     EXPECT_EQ(h.ui().dice[0]->text(), "1")
         << "later throws roll from 5 ms (figure from the empty script)";
-    h.wait(2045);
+    h.wait(pauses::kThrowSettles - pauses::kRollingFrame);
     EXPECT_EQ(h.ui().dice[0]->text(), "1");
     EXPECT_EQ(h.ui().dice[1]->text(), "2");
 }
 
-TEST(BoardThrow, OneDieShowsAloneAndSettlesAt1800) {
-    BoardHarness h;
-    h.openResumedWith({4, 7, 8, 9});
-    h.clickNumber(1); // matches no throw: offers the box
-    auto* box = h.ui().singleDie;
-    ASSERT_TRUE(box->isVisible());
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(10, box->height() / 2));
-    EXPECT_FALSE(h.ui().dice[1]->isVisible());
-    h.random.scriptDice(4);
-    h.click(h.ui().throwDice);
-    h.wait(1799);
-    EXPECT_FALSE(h.board->game().Timer2.enabled());
-    h.wait(1);
-    EXPECT_EQ(h.ui().dice[0]->text(), "4");
-    EXPECT_TRUE(h.board->game().Timer2.enabled()) << "4 is covered: no move, tested at 1800 ms";
-    EXPECT_FALSE(h.ui().dice[1]->isVisible());
-}
-
-TEST(BoardThrow, NumbersAndSpotsBothCoverAndTakeThePlayersSpot) {
+// (The spot's picture is BoardShowsTheGame's and the screenshots'.)
+TEST(BoardThrow, NumbersAndSpotsBothCover) {
     BoardHarness h;
     h.openNew(4);
     h.throwDice(1, 5);
@@ -67,9 +50,6 @@ TEST(BoardThrow, NumbersAndSpotsBothCoverAndTakeThePlayersSpot) {
     QTest::mouseClick(spot, Qt::LeftButton, {}, QPoint(30, 30));
     h.clickNumber(1);
     EXPECT_EQ(h.ui().totals[0]->text(), "6");
-    const QImage shot = h.window().grab().toImage();
-    const QPoint centre = spot->geometry().center();
-    EXPECT_EQ(shot.pixelColor(h.window().client()->mapTo(&h.window(), centre)).red(), 255);
     EXPECT_EQ(h.sound.played.count("click1.wav"), 2);
 }
 

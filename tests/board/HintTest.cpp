@@ -42,14 +42,13 @@ TEST(Hint, TheBestNumbersBlinkInThePlayersColourThenTheBoardIsAsBefore) {
         EXPECT_EQ(said(h), c.words);
         for (int n = 1; n <= 9; ++n) {
             const bool lit = std::count(c.lit.begin(), c.lit.end(), n) > 0;
-            EXPECT_EQ(h.ui().numbers[static_cast<std::size_t>(n - 1)]->backColour() == kRed, lit)
-                << n;
+            EXPECT_EQ(h.ui().numbers[idx(n - 1)]->backColour() == kRed, lit) << n;
         }
-        h.wait(125);
-        EXPECT_EQ(h.ui().numbers[static_cast<std::size_t>(c.lit[0] - 1)]->backColour(), kBlack);
-        h.wait(125);
-        EXPECT_EQ(h.ui().numbers[static_cast<std::size_t>(c.lit[0] - 1)]->backColour(), kRed);
-        h.wait(750);
+        h.wait(pauses::kHintPhase);
+        EXPECT_EQ(h.ui().numbers[idx(c.lit[0] - 1)]->backColour(), kBlack);
+        h.wait(pauses::kHintPhase);
+        EXPECT_EQ(h.ui().numbers[idx(c.lit[0] - 1)]->backColour(), kRed);
+        h.wait(pauses::kHintShown - 2 * pauses::kHintPhase);
         EXPECT_EQ(look(h), before);
         EXPECT_TRUE(h.match.isOpen(c.lit[0])) << "a hint covers nothing";
     }
@@ -110,7 +109,7 @@ TEST(Hint, OnlyWhenThePersonHasAChoiceAndAlsoForScreenReaders) {
     ASSERT_TRUE(actions->actionNames().contains("Show hint"));
     actions->doAction("Show hint");
     EXPECT_EQ(said(h), "cover 7");
-    h.wait(1000);
+    h.wait(pauses::kHintShown);
     h.throwDice(6, 6); // refused: the throw is not used up yet
     h.clickNumber(7);
     h.throwDice(6, 6);

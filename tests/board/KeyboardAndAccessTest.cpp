@@ -1,4 +1,3 @@
-#include "computer/ComputerBoardWindow.h"
 #include "engine/Pauses.h"
 #include "front/Program.h"
 #include "support/BoardHarness.h"
@@ -39,19 +38,6 @@ TEST(Keyboard, ATurnPlayedWithKeysAndKeysIgnoredDuringTheHandOver) {
     press(h.window(), Qt::Key_Space);
     h.wait(pauses::kThrowSettles);
     EXPECT_EQ(h.ui().dice[1]->text(), "2");
-}
-
-TEST(Keyboard, KeysAreIgnoredDuringTheComputersTurn) {
-    BoardHarness h;
-    h.match.ComputerGame = 1;
-    h.openResumedWith<ComputerBoardWindow>({}, 1);
-    h.random.scriptDice(2, 3);
-    h.random.scriptScanOrder(1);
-    press(h.window(), Qt::Key_Space);
-    EXPECT_TRUE(h.ui().dice[0]->text().isEmpty()) << "the person cannot throw for the computer";
-    h.wait(pauses::kComputerThrows + pauses::kThrowSettles);
-    press(h.window(), Qt::Key_2);
-    EXPECT_EQ(h.match.Covered[1], 0);
 }
 
 TEST(Keyboard, OtherScreensTakeTabAndSpaceButNoKeyActsAtOnce) {

@@ -1,7 +1,5 @@
 #include "board/SavedGame.h"
 
-#include "board/RestartPrevious.h"
-#include "engine/Pauses.h"
 #include "support/BoardHarness.h"
 
 #include <gtest/gtest.h>
@@ -34,7 +32,7 @@ TEST(SavedGame, ExitWritesTheExampleMatchByteForByte) {
     EXPECT_FALSE(h.window().isVisible());
 }
 
-TEST(SavedGame, AResumedMatchShowsAsItWasLeftAndScoresOnFromThere) {
+TEST(SavedGame, AResumedMatchShowsAsItWasLeft) {
     BoardHarness h;
     h.match = exampleMatch();
     h.match.PlayerCount = 4;
@@ -53,15 +51,6 @@ TEST(SavedGame, AResumedMatchShowsAsItWasLeftAndScoresOnFromThere) {
     EXPECT_EQ(h.ui().totals[2]->text(), "17");
     EXPECT_EQ(h.ui().totals[3]->text(), "23");
     EXPECT_TRUE(h.ui().throwDice->isEnabled());
-
-    h.throwDice(1, 2);
-    h.clickNumber(3);
-    EXPECT_EQ(h.ui().totals[1]->text(), "30");
-    h.throwDice(6, 6);
-    h.wait(pauses::kHandOver);
-    h.throwDice(2, 6);
-    h.clickNumber(8);
-    EXPECT_EQ(h.ui().totals[2]->text(), "25") << "Yellow's points are added to the saved 17";
 }
 
 // Whatever the nineteen values (a hand-edited file may hold any 16-bit number), reading what
@@ -71,24 +60,13 @@ TEST(SavedGame, ReadingWhatWasWrittenGivesTheSameMatch) {
     const auto any = [&r] { return static_cast<i16>(static_cast<int>(r.next() * 65536) - 32768); };
     for (int trial = 0; trial < 2000; ++trial) {
         MatchState m;
-        m.PlayerCount = any();
-        m.CurrentPlayer = any();
-        m.RoundNumber = any();
-        m.ComputerGame = any();
-        m.SoundOn = any();
-        m.HideDesktop = any();
-        for (auto& total : m.Scores)
-            total = any();
-        for (std::size_t i = 0; i < 9; ++i)
-            m.Covered[i] = trial % 2 ? any() : static_cast<i16>(r.next() * 2);
+        for (const SavedGame::Field& f : SavedGame::fields())
+            f.set(m, f.form == SavedGame::Form::Flag && trial % 2 ? static_cast<i16>(r.next() * 2)
+                                                                  : any());
         MatchState read;
         ASSERT_TRUE(SavedGame::decodeInto(
             SavedGame::encode(m, {m.Scores[0], m.Scores[1], m.Scores[2], m.Scores[3]}), read));
-        ASSERT_EQ(std::tie(read.PlayerCount, read.CurrentPlayer, read.RoundNumber,
-                           read.ComputerGame, read.SoundOn, read.HideDesktop, read.Scores,
-                           read.Covered),
-                  std::tie(m.PlayerCount, m.CurrentPlayer, m.RoundNumber, m.ComputerGame, m.SoundOn,
-                           m.HideDesktop, m.Scores, m.Covered));
+        ASSERT_TRUE(SavedGame::sameFields(read, m)) << trial;
     }
 }
 
@@ -115,52 +93,6 @@ TEST(SavedGame, ReadingStopsAtTheFirstBadValueKeepingWhatCameBefore) {
     EXPECT_EQ(commas.Scores[3], 8);
     EXPECT_EQ(commas.SoundOn, -1);
     EXPECT_EQ(commas.HideDesktop, 32767);
-}
-
-TEST(SavedGame, ExitAfterTheEndOfAMatchLeavesTheFileAsItWas) {
-    BoardHarness h;
-    {
-        QFile f(h.savedGamePath());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(kExample);
-    }
-    h.match = exampleMatch();
-    h.match.RoundNumber = 5;
-    h.openResumed();
-    h.throwDice(6, 6);
-    h.wait(pauses::kHandOver);
-    ASSERT_EQ(h.ui().round->text(), "END OF GAME");
-    h.click(h.ui().exit);
-    EXPECT_TRUE(h.exited);
-    EXPECT_EQ(h.savedGame(), kExample);
-}
-
-TEST(RestartPrevious, OpensTheBoardThatWroteTheFileResumed) {
-    BoardHarness h;
-    QByteArray computers = kExample;
-    computers.replace(9, 1, "1"); // line 4: written by the computer's board
-    {
-        QFile f(h.savedGamePath());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(computers);
-    }
-    std::vector<bool> opened;
-    bool backdrop = false;
-    BoardWindow* board =
-        restartPreviousGame(h.env, {[&] { backdrop = true; },
-                                    [&](bool computer) {
-                                        opened.push_back(computer);
-                                        EXPECT_EQ(h.match.RestartPrevious, 1);
-                                        return new BoardWindow(h.env, Opening::Resume);
-                                    },
-                                    nullptr});
-    ASSERT_NE(board, nullptr);
-    EXPECT_EQ(opened, std::vector<bool>{true});
-    EXPECT_TRUE(backdrop);
-    EXPECT_EQ(h.match.RestartPrevious, 0);
-    EXPECT_EQ(board->controls().totals[0]->text(), "41");
-    EXPECT_EQ(h.sound.played.last(), "click.wav");
-    delete board;
 }
 
 } // namespace

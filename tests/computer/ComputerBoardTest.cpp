@@ -1,5 +1,6 @@
 #include "computer/ComputerBoardWindow.h"
 #include "engine/Pauses.h"
+#include "engine/Tables.h"
 #include "support/BoardHarness.h"
 
 #include <gtest/gtest.h>
@@ -8,22 +9,19 @@
 namespace nf {
 namespace {
 using test::BoardHarness;
+using test::coveredNumbers;
 using Covers = std::vector<std::pair<int, int>>; // (try 1..9, number covered)
+using namespace pauses;
 
-std::set<int> coveredNow(const MatchState& m) {
-    std::set<int> numbers;
-    for (int n = 1; n <= 9; ++n)
-        if (m.Covered[static_cast<std::size_t>(n - 1)] == 1)
-            numbers.insert(n);
-    return numbers;
-}
+// Longer than any pause of the game: whatever was to happen has happened.
+constexpr int kLongWhile = 8 * kHandOver;
 
 // The computer's board resumed with Magenta to throw and the given numbers covered.
 void openForComputer(BoardHarness& h, const std::vector<int>& covered,
                      ComputerPlay play = ComputerPlay::Classic) {
     h.match.ComputerGame = 1;
     for (int n : covered)
-        h.match.Covered[static_cast<std::size_t>(n - 1)] = 1;
+        h.match.Covered[idx(n - 1)] = 1;
     h.match.PlayerCount = 2;
     h.match.CurrentPlayer = 1;
     h.match.RoundNumber = 1;
@@ -37,12 +35,12 @@ void openForComputer(BoardHarness& h, const std::vector<int>& covered,
 Covers watchThrowAndScan(BoardHarness& h, int d1, int d2, int order) {
     h.random.scriptDice(d1, d2);
     h.random.scriptScanOrder(order);
-    h.wait(pauses::kComputerThrows + (d2 > 0 ? pauses::kThrowSettles : pauses::kFirstDieSettles));
+    h.wait(kComputerThrows + (d2 > 0 ? kThrowSettles : kFirstDieSettles));
     Covers covers;
     for (int attempt = 1; attempt <= 9; ++attempt) {
-        const std::set<int> before = coveredNow(h.match);
-        h.wait(500);
-        for (int n : coveredNow(h.match))
+        const std::set<int> before = coveredNumbers(h.match);
+        h.wait(kComputerTries);
+        for (int n : coveredNumbers(h.match))
             if (!before.count(n))
                 covers.push_back({attempt, n});
     }
@@ -104,12 +102,13 @@ TEST(ComputerScan, NineOnTopOfSevenAndEightSwitchesToOneDieUnseen) {
     bool seen = false;
     h.random.scriptDice(4, 5);
     h.random.scriptScanOrder(1);
-    for (int ms = 0; ms < pauses::kComputerThrows + pauses::kThrowSettles + 500 * 9; ms += 5) {
-        h.wait(5);
+    for (int ms = 0; ms < kComputerThrows + kThrowSettles + 9 * kComputerTries;
+         ms += kRollingFrame) {
+        h.wait(kRollingFrame);
         seen = seen || box->isVisible();
     }
     EXPECT_FALSE(seen) << "the box is never shown on the computer's turn";
-    EXPECT_EQ(coveredNow(h.match), (std::set<int>{7, 8, 9}));
+    EXPECT_EQ(coveredNumbers(h.match), (std::set<int>{7, 8, 9}));
     EXPECT_EQ(h.board->game().throwState().DiceCount, 1);
     EXPECT_FALSE(h.ui().dice[1]->isVisible());
     EXPECT_EQ(watchThrowAndScan(h, 4, 0, 2), (Covers{{4, 4}})) << "one die showing 4";
@@ -123,28 +122,28 @@ TEST(ComputerTurn, ThrowsAfterASecondAndScansEveryHalfSecond) {
     h.open<ComputerBoardWindow>();
     EXPECT_EQ(h.ui().message->text(), "RED TO PLAY");
     h.throwDice(6, 6);
-    h.wait(pauses::kHandOver);
+    h.wait(kHandOver);
     ASSERT_EQ(h.ui().message->text(), "MAGENTA TO PLAY");
     h.click(h.ui().throwDice); // the person's throw is refused on the computer's turn
-    h.wait(999);
+    h.wait(kComputerThrows - 1);
     EXPECT_TRUE(h.ui().dice[0]->text().isEmpty());
     EXPECT_NE(h.sound.played.last(), "cupdice.wav");
     h.random.scriptDice(2, 3);
     h.random.scriptScanOrder(2);
     h.wait(1);
     EXPECT_EQ(h.sound.played.last(), "cupdice.wav");
-    h.wait(pauses::kThrowSettles);
+    h.wait(kThrowSettles);
     EXPECT_EQ(h.ui().dice[1]->text(), "3");
     h.clickNumber(5);
-    EXPECT_TRUE(coveredNow(h.match).empty()) << "the person cannot cover for the computer";
-    h.wait(1000);
-    EXPECT_EQ(coveredNow(h.match), (std::set<int>{2})) << "2 at the second try, 1000 ms in";
-    h.wait(3500);
-    EXPECT_EQ(coveredNow(h.match), (std::set<int>{2, 3}));
+    EXPECT_TRUE(coveredNumbers(h.match).empty()) << "the person cannot cover for the computer";
+    h.wait(2 * kComputerTries);
+    EXPECT_EQ(coveredNumbers(h.match), (std::set<int>{2})) << "2 at the second try, 1000 ms in";
+    h.wait(7 * kComputerTries);
+    EXPECT_EQ(coveredNumbers(h.match), (std::set<int>{2, 3}));
     auto& game = static_cast<ComputerBoardWindow&>(*h.board).computerGame();
     EXPECT_TRUE(game.Timer4.enabled()) << "the ninth try sets up the next throw";
     h.random.scriptDice(1, 1);
-    h.wait(999);
+    h.wait(kComputerThrows - 1);
     EXPECT_EQ(h.ui().dice[0]->text(), "2");
     h.wait(1);
     EXPECT_EQ(h.sound.played.last(), "cupdice.wav");
@@ -158,14 +157,14 @@ TEST(ComputerTurn, AThrowWithoutAMoveEndsTheTurnWhicheverTickComesFirst) {
         openForComputer(h, {});
         h.random.scriptDice(5, 5);
         h.random.scriptScanOrder(1);
-        h.wait(pauses::kComputerThrows + pauses::kThrowSettles + 499);
+        h.wait(kComputerThrows + kThrowSettles + kTurnOverShown - 1);
         EXPECT_EQ(h.ui().message->text(), "MAGENTA TO PLAY");
         h.wait(1);
         EXPECT_EQ(h.ui().message->text(), "TURN OVER");
-        h.wait(2000);
+        h.wait(kNextTurnStarts);
         EXPECT_EQ(h.ui().message->text(), "RED TO PLAY");
-        h.wait(10000);
-        EXPECT_TRUE(coveredNow(h.match).empty());
+        h.wait(kLongWhile);
+        EXPECT_TRUE(coveredNumbers(h.match).empty());
         EXPECT_EQ(h.ui().totals[1]->text(), "0");
         EXPECT_EQ(h.ui().message->text(), "RED TO PLAY");
     }
@@ -177,16 +176,16 @@ TEST(ComputerTurn, NewGameDuringTheScanGivesRedANewMatchAndNoComputerThrow) {
     h.match.Scores = {20, 30, 0, 0};
     h.random.scriptDice(3, 4);
     h.random.scriptScanOrder(2);
-    h.wait(pauses::kComputerThrows + pauses::kThrowSettles + 1600); // three tries made
-    ASSERT_EQ(coveredNow(h.match), (std::set<int>{3}));
+    h.wait(kComputerThrows + kThrowSettles + 3 * kComputerTries); // three tries made
+    ASSERT_EQ(coveredNumbers(h.match), (std::set<int>{3}));
     h.click(h.ui().newGame);
-    h.wait(1);
+    h.wait(kNewMatchStarts);
     EXPECT_EQ(h.ui().message->text(), "RED TO PLAY");
     EXPECT_EQ(h.ui().round->text(), "ROUND 1 OF 5");
     const int sounds = h.sound.played.size();
-    h.wait(20000);
+    h.wait(kLongWhile);
     EXPECT_EQ(h.sound.played.size(), sounds) << "nothing happens until Red throws";
-    EXPECT_TRUE(coveredNow(h.match).empty());
+    EXPECT_TRUE(coveredNumbers(h.match).empty());
     EXPECT_TRUE(h.ui().throwDice->isEnabled());
 }
 
@@ -209,11 +208,11 @@ TEST(ComputerTurn, ClearingTheBoardAtAnyTryGivesExactlyOneThrowOnTheClearedBoard
         h.random.scriptScanOrder(order);
         h.random.scriptDice(6, 6); // on the cleared board: no move, the dice pass to Red
         h.random.scriptScanOrder(1);
-        h.wait(pauses::kComputerThrows + pauses::kThrowSettles + 500 * attempt);
-        ASSERT_EQ(coveredNow(h.match).size(), 9u);
+        h.wait(kComputerThrows + kThrowSettles + attempt * kComputerTries);
+        ASSERT_EQ(coveredNumbers(h.match).size(), 9u);
         auto throws = [&] { return h.sound.played.count("cupdice.wav"); };
         const int before = throws();
-        h.wait(20000);
+        h.wait(kLongWhile);
         EXPECT_EQ(throws(), before + 1);
         EXPECT_EQ(h.ui().message->text(), "RED TO PLAY");
     }

@@ -45,5 +45,15 @@ TEST(BestPlay, EveryBoardsValueSolvesTheEquationOfBestPlay) {
     EXPECT_LT(play.sweeps(), 30);
 }
 
+// The equation above shares the rule of a throw with the code it checks; these values, computed
+// once, would show an error in that rule: a turn from the open board, and from the board with
+// 7, 8 and 9 covered with two dice and with one.
+TEST(BestPlay, KnownValues) {
+    const BestPlay& play = BestPlay::solved();
+    EXPECT_NEAR(play.turn(0), 20.503887, 1e-6);
+    EXPECT_NEAR(play.twoDice(kSevenEightNine), 11.056307, 1e-6);
+    EXPECT_NEAR(play.oneDie(kSevenEightNine), 11.030890, 1e-6);
+}
+
 } // namespace
 } // namespace nf

@@ -38,16 +38,15 @@ TEST_P(WholeMatch, FiveRoundsInTurnOrderThenTheResult) {
         turns.push_back(table.shown().round + " " + table.shown().message);
         playScriptedTurn(table);
     }
-    ASSERT_EQ(turns.size(), static_cast<std::size_t>(5 * players));
+    ASSERT_EQ(turns.size(), static_cast<std::size_t>(kRounds * players));
     const char* colours[] = {"RED", "MAGENTA", "YELLOW", "GREEN"};
-    for (int round = 1; round <= 5; ++round)
+    for (int round = 1; round <= kRounds; ++round)
         for (int p = 0; p < players; ++p)
-            EXPECT_EQ(turns[static_cast<std::size_t>((round - 1) * players + p)],
+            EXPECT_EQ(turns[idx((round - 1) * players + p)],
                       "ROUND " + std::to_string(round) + " OF 5 " + colours[p] + " TO PLAY");
 
     for (int p = 0; p < 4; ++p)
-        EXPECT_EQ(table.match().Scores[static_cast<std::size_t>(p)],
-                  p < players ? 5 * kMoves[p].number : 0);
+        EXPECT_EQ(table.match().Scores[idx(p)], p < players ? kRounds * kMoves[p].number : 0);
     EXPECT_EQ(table.shown().message, "RED HAS WON!");
     EXPECT_EQ(table.shown().round, "END OF GAME");
     EXPECT_FALSE(table.game().canThrow());
@@ -72,7 +71,7 @@ TEST(MatchFlow, ClearingTheBoardKeepsTheRoundAndThePlayer) {
         EXPECT_EQ(table->match().RoundNumber, 3);
         EXPECT_EQ(table->shown().round, "ROUND 3 OF 5");
         EXPECT_EQ(table->match().CurrentPlayer, player);
-        EXPECT_EQ(table->match().Scores[static_cast<std::size_t>(player)], 39);
+        EXPECT_EQ(table->match().Scores[idx(player)], 39);
         EXPECT_TRUE(coveredNumbers(table->match()).empty());
         EXPECT_NE(table->shown().message, "TURN OVER");
         EXPECT_TRUE(table->game().canThrow());
@@ -97,7 +96,7 @@ TEST(MatchFlow, ResultsAfterTheFifthRound) {
     for (const ResultCase& c : cases) {
         SCOPED_TRACE(c.message);
         const int players = static_cast<int>(c.totals.size());
-        MatchState saved = test::savedMatch({}, players, players - 1, 5);
+        MatchState saved = test::savedMatch({}, players, players - 1, kRounds);
         for (std::size_t i = 0; i < c.totals.size(); ++i)
             saved.Scores[i] = static_cast<i16>(c.totals[i]);
         auto table = HeadlessGame::resume(saved);
@@ -112,9 +111,9 @@ TEST(MatchFlow, ResultsAfterTheFifthRound) {
 
         // The result blinks white and the winner's colour, 250 ms each.
         EXPECT_EQ(table->shown().messageColour, c.colour);
-        table->wait(250);
+        table->wait(pauses::kResultBlinks);
         EXPECT_EQ(table->shown().messageColour, colours::white);
-        table->wait(250);
+        table->wait(pauses::kResultBlinks);
         EXPECT_EQ(table->shown().messageColour, c.colour);
         EXPECT_FALSE(table->throwDice(1, 2));
     }
@@ -125,9 +124,9 @@ TEST(MatchFlow, NewGameStopsAThrowStillRolling) {
     table.throwDice(3, 4);
     table.cover(7);
     ASSERT_TRUE(table.game().throwDice(6, 6)); // would end Red's turn once settled
-    table.wait(1000);
+    table.wait(pauses::kFirstDieSettles - 1);
     ASSERT_TRUE(table.newGame());
-    table.wait(5000);
+    table.wait(2 * pauses::kThrowSettles);
     EXPECT_FALSE(table.game().Timer2.enabled());
     EXPECT_EQ(table.shown().message, "RED TO PLAY");
     EXPECT_EQ(table.match().CurrentPlayer, 0);
@@ -157,6 +156,48 @@ TEST(MatchFlow, ABoardOpenedAgainPlaysAsABoardMadeAfresh) {
     reused.openAgain(42);
     HeadlessGame fresh(3, 42);
     EXPECT_EQ(play(reused), play(fresh));
+}
+
+TEST(CoverRules, SingleDieIsOfferedOnceSevenEightNineAreCoveredAndTheThrowIsUsedUp) {
+    auto table = HeadlessGame::resume(test::savedMatch({7, 8}));
+    table->throwDice(4, 5);
+    EXPECT_TRUE(table->cover(9));
+    EXPECT_TRUE(table->game().throwState().boxShown) << "right after the cover completing 7, 8, 9";
+    EXPECT_TRUE(table->shown().boxVisible);
+
+    table->throwDice(2, 3); // the throw hides the offer
+    EXPECT_FALSE(table->shown().boxVisible);
+    EXPECT_TRUE(table->cover(2));
+    table->cover(6); // a number matching nothing, half-way through the throw
+    EXPECT_FALSE(table->shown().boxVisible) << "a tick now would leave nothing to cover or throw";
+    EXPECT_FALSE(table->tickBox());
+    EXPECT_TRUE(table->cover(3));
+    EXPECT_TRUE(table->shown().boxVisible);
+}
+
+TEST(CoverRules, UnrelatedClickOffersTheBoxBetweenThrowsAndTheChoiceStaysForTheTurn) {
+    auto table = HeadlessGame::resume(test::savedMatch({7, 8, 9}));
+    EXPECT_FALSE(table->shown().boxVisible) << "not shown at load";
+    table->cover(1);
+    ASSERT_TRUE(table->shown().boxVisible);
+
+    ASSERT_TRUE(table->tickBox());
+    const ThrowState& t = table->game().throwState();
+    EXPECT_EQ(t.DiceCount, 1);
+    EXPECT_FALSE(table->shown().secondDieVisible);
+    ASSERT_TRUE(table->throwDice(4));
+    EXPECT_EQ(t.Dice[1], 0);
+    EXPECT_TRUE(table->cover(4));
+    EXPECT_FALSE(table->cover(4)) << "one die covers once";
+    EXPECT_FALSE(table->cover(5));
+    EXPECT_TRUE(table->shown().boxTicked) << "still ticked when offered again";
+    ASSERT_TRUE(table->throwDice(4));
+    EXPECT_EQ(t.TurnOver, 1) << "a single die on a covered number ends the turn";
+
+    table->wait(pauses::kHandOver);
+    EXPECT_EQ(t.DiceCount, 2) << "the next turn throws two dice again";
+    EXPECT_FALSE(table->shown().boxTicked);
+    EXPECT_TRUE(table->shown().secondDieVisible);
 }
 
 } // namespace

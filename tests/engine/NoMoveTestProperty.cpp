@@ -11,7 +11,7 @@ namespace {
 MatchState boardFromMask(int mask) {
     MatchState m = test::savedMatch({});
     for (int i = 0; i < 9; ++i)
-        m.Covered[static_cast<std::size_t>(i)] = static_cast<i16>((mask >> i) & 1);
+        m.Covered[idx(i)] = static_cast<i16>((mask >> i) & 1);
     return m;
 }
 
@@ -115,7 +115,7 @@ TEST(NoMoveTestProperty, LetsOneDieThroughExactlyWhenItsNumberIsOpen) {
             SCOPED_TRACE("board " + std::to_string(mask) + " die " + std::to_string(die));
             if (!table.settle(die, 0))
                 continue; // all nine covered: no click can offer the box
-            const bool open = board.Covered[static_cast<std::size_t>(die - 1)] == 0;
+            const bool open = board.Covered[idx(die - 1)] == 0;
             EXPECT_EQ(table.moveFound(), open);
             EXPECT_EQ(open, !table.boardsLeft().empty());
             EXPECT_EQ(open, !legalChoices(static_cast<Board>(mask), die, 0).empty());

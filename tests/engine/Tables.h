@@ -3,7 +3,6 @@
 #include "engine/HeadlessGame.h"
 
 #include <initializer_list>
-#include <memory>
 #include <set>
 
 namespace nf::test {
@@ -18,19 +17,14 @@ inline MatchState savedMatch(std::initializer_list<int> covered, int players = 2
     m.SoundOn = 1;
     m.HideDesktop = 0;
     for (int n : covered)
-        m.Covered[static_cast<std::size_t>(n - 1)] = 1;
+        m.Covered[idx(n - 1)] = 1;
     return m;
-}
-
-inline std::unique_ptr<HeadlessGame> tableWith(std::initializer_list<int> covered, int players = 2,
-                                               int current = 0) {
-    return HeadlessGame::resume(savedMatch(covered, players, current));
 }
 
 inline std::set<int> coveredNumbers(const MatchState& m) {
     std::set<int> numbers;
     for (int n = 1; n <= 9; ++n)
-        if (m.Covered[static_cast<std::size_t>(n - 1)] == 1)
+        if (m.Covered[idx(n - 1)] == 1)
             numbers.insert(n);
     return numbers;
 }

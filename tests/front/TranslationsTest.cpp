@@ -113,8 +113,8 @@ TEST(Translations, EveryTextFitsItsControlInEveryLanguage) {
             expectFits(h.ui().message, language);
         }
         h.ui().singleDie->show();
-        for (int round = 1; round <= 5; ++round) {
-            h.ui().round->showText(gameText(boardText::kRound).arg(round));
+        for (int round = 1; round <= kRounds; ++round) {
+            h.ui().round->showText(gameText(kRoundCaption).arg(round));
             expectFits(h.ui().round, language);
         }
         h.ui().round->showText(gameText(kEndOfGameCaption));

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 set -euo pipefail
 build="$1"
+icon_sizes="${2//;/ }" # the sizes the icons are made in
 prefix="$(mktemp -d)"
 trap 'rm -rf "$prefix"' EXIT
 # Under the loosest umask, still nothing installed that another user could change.
@@ -15,7 +16,7 @@ for file in ninefold ninefold-sound.so wav/click.wav wav/gong.wav Images/opening
     "Ninefold Rules.fr.doc"; do
     [ -e "$game/$file" ] || { echo "missing beside the program: $file"; exit 1; }
 done
-for size in 16 32 48 256; do
+for size in $icon_sizes; do
     [ -e "$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png" ] || { echo "no $size icon"; exit 1; }
 done
 desktop-file-validate "$prefix/share/applications/$id.desktop"

@@ -1,94 +1,12 @@
 #include "platform/CheckBoxControl.h"
-#include "platform/Fonts.h"
-#include "platform/ImageControl.h"
-#include "platform/LabelControl.h"
-#include "support/Pixels.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace nf {
 namespace {
-using test::countPixels;
-using test::is;
-using test::rowSpan;
 
-const QColor kYellow(255, 255, 0), kBlue(0, 0, 255);
-
-// A blue parent holding one yellow text label, rendered as the window would show it.
-struct LabelOnBlue {
-    QWidget parent;
-    LabelControl* label = new LabelControl(&parent);
-    LabelOnBlue(const QString& text, const QRect& geometry) {
-        parent.resize(400, 200);
-        parent.setAutoFillBackground(true);
-        QPalette pal;
-        pal.setColor(QPalette::Window, kBlue);
-        parent.setPalette(pal);
-        label->setFont(Fonts::font("Arial", 12, false));
-        label->setForeColour(kYellow);
-        label->setText(text);
-        label->setGeometry(geometry);
-        parent.show();
-    }
-    QImage render() { return parent.grab().toImage(); }
-};
-
-bool yellowish(const QColor& c) {
-    return c.red() > 128 && c.green() > 128 && c.blue() < 128;
-}
-
-TEST(LabelControl, WrapsAtWordsAndCutsTextAtItsBottomEdge) {
-    LabelOnBlue view("one two three four five six seven eight nine ten eleven twelve thirteen",
-                     QRect(10, 10, 120, 40));
-    const QImage image = view.render();
-    const auto [top, bottom] = rowSpan(image, QRect(0, 0, 400, 200), yellowish);
-    EXPECT_GE(top, 10);
-    EXPECT_LE(bottom, 49) << "lines past the label's height are cut, not drawn below it";
-    EXPECT_GT(bottom, 30) << "a second line is shown where it fits";
-    EXPECT_EQ(countPixels(image, QRect(131, 0, 269, 200), yellowish), 0)
-        << "wrapped within the width";
-}
-
-TEST(LabelControl, ADisabledLabelIsGreyedAndTakesNoClicks) {
-    LabelOnBlue view("Throw", QRect(10, 10, 120, 40));
-    view.label->setFont(Fonts::font("Arial", 27.75, true));
-    int clicks = 0;
-    QObject::connect(view.label, &LabelControl::clicked, [&] { ++clicks; });
-    QTest::mouseClick(view.label, Qt::LeftButton, {}, QPoint(20, 10));
-    EXPECT_EQ(clicks, 1);
-
-    view.label->setEnabled(false);
-    QTest::mouseClick(view.label, Qt::LeftButton, {}, QPoint(20, 10));
-    EXPECT_EQ(clicks, 1);
-    const QImage image = view.render();
-    EXPECT_EQ(countPixels(image, QRect(10, 10, 120, 40), yellowish), 0);
-    EXPECT_GT(countPixels(image, QRect(10, 10, 120, 40), is(QColor(128, 128, 128))), 20);
-    EXPECT_GT(countPixels(image, QRect(10, 10, 120, 40), is(Qt::white)), 20) << "embossed";
-}
-
-TEST(LabelControl, FittingItsTextKeepsItOnOneLine) {
-    LabelOnBlue view("Getting ready to play", QRect(10, 10, 20, 5));
-    view.label->setFont(Fonts::font("Arial", 12, true));
-    view.label->fitText();
-    EXPECT_EQ(view.label->height(), QFontMetrics(view.label->font()).height());
-    EXPECT_GT(view.label->width(), 140);
-    const auto [top, bottom] = rowSpan(view.render(), QRect(0, 0, 400, 200), yellowish);
-    EXPECT_LT(bottom - top, 18);
-}
-
-TEST(ImageControl, TakesTheSizeOfItsPictureFromItsCorner) {
-    QWidget parent;
-    auto* image = new ImageControl(&parent);
-    image->setGeometry(72, 368, 65, 65);
-    EXPECT_FALSE(image->loadPicture("/nonexistent.jpg"));
-    EXPECT_EQ(image->geometry(), QRect(72, 368, 65, 65));
-    ASSERT_TRUE(image->loadPicture(QStringLiteral(NINEFOLD_DATA_DIR "/Images/board.jpg")));
-    EXPECT_EQ(image->geometry(), QRect(72, 368, 400, 100));
-    image->clearPicture();
-    EXPECT_TRUE(image->picture().isNull());
-}
-
+// How the controls draw is in the documented screenshots, compared to the byte.
 TEST(CheckBoxControl, AClickAnywhereOnItAndAProgramChangeBothToggle) {
     CheckBoxControl box;
     box.setText("Throw Just One Die");

@@ -1,15 +1,14 @@
 #include "platform/Services.h"
 
 #include "platform/FitForm.h"
+#include "platform/GameFolder.h"
 #include "platform/QtScheduler.h"
 #include "platform/SoundModule.h"
-#include "support/Recorders.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QWidget>
 #include <fcntl.h>
 #include <functional>
 #include <future>
@@ -21,23 +20,8 @@
 
 namespace nf {
 namespace {
-using test::RecordingOpener;
-using test::RecordingSound;
 
-TEST(Services, SoundsAndDocumentsAreNamedInTheGamesFolder) {
-    QTemporaryDir dir;
-    QDir(dir.path()).mkdir("wav");
-    RecordingSound sound;
-    RecordingOpener opener;
-    Services services(GameFolder(dir.path()), sound, opener);
-    services.playwav("WAV\\ping.wav");
-    services.openDocument("Ninefold Rules.doc");
-    services.openAddress("ninefold.example.org");
-    EXPECT_EQ(services.path("WAV\\ping.wav"), dir.filePath("wav/ping.wav"));
-    EXPECT_EQ(sound.played, QStringList{"ping.wav"});
-    EXPECT_EQ(opener.opened,
-              (QStringList{dir.filePath("Ninefold Rules.doc"), "http://ninefold.example.org"}));
-}
+constexpr int kEventLoopMoment = 50; // ms of Qt's event loop running
 
 bool audioLibrariesLoaded() {
     QFile maps("/proc/self/maps");
@@ -54,7 +38,7 @@ TEST(QtSoundPlayer, TheSoundModuleLoadsWithTheFirstSound) {
     EXPECT_TRUE(player.play(QStringLiteral(NINEFOLD_DATA_DIR "/wav/click.wav")));
     EXPECT_TRUE(audioLibrariesLoaded());
     EXPECT_TRUE(player.play(QStringLiteral(NINEFOLD_DATA_DIR "/wav/gong.wav"))) << "cuts the click";
-    QTest::qWait(50); // a sound that loads in the background must not disturb the program
+    QTest::qWait(kEventLoopMoment); // a sound loading in the background must not disturb it
 }
 
 // The module is the one regular file of its name in the program's folder, loaded with every
@@ -129,16 +113,6 @@ TEST(FitForm, CentresTheOuterSizeWithoutClamping) {
     EXPECT_EQ(centredPosition({1920, 0, 1281, 1025}, {800, 600}), QPoint(2160, 212));
 }
 
-TEST(FitForm, GivesTheWindowTheStandardOuterSize) {
-    QWidget window;
-    window.resize(300, 200);
-    window.show();
-    fitform(&window);
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_EQ(window.frameGeometry().size(), QSize(800, 600));
-    EXPECT_EQ(window.frameGeometry().topLeft(), centredPosition(screen, {800, 600}));
-}
-
 TEST(QtScheduler, TimersTickOnTheEventLoopAndRestWhenOff) {
     QtScheduler scheduler;
     int ticks = 0;
@@ -151,9 +125,36 @@ TEST(QtScheduler, TimersTickOnTheEventLoopAndRestWhenOff) {
     fast.setEnabled(true);
     EXPECT_EQ(scheduler.running(), 1);
     EXPECT_TRUE(QTest::qWaitFor([&] { return ticks == 3; }, 5000));
-    QTest::qWait(30);
+    QTest::qWait(6 * fast.interval());
     EXPECT_EQ(ticks, 3);
     EXPECT_EQ(scheduler.running(), 0);
+}
+
+void touch(const QString& path) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+}
+
+TEST(GameFolder, GameNamesReachTheirFilesWhateverTheLetterCase) {
+    QTemporaryDir dir;
+    touch(dir.filePath("Images/redspot.jpg"));
+    touch(dir.filePath("wav/click.wav"));
+    touch(dir.filePath("Ninefold Rules.doc"));
+    const GameFolder folder(dir.path());
+    EXPECT_EQ(folder.path("Images\\redspot.jpg"), dir.filePath("Images/redspot.jpg"));
+    EXPECT_EQ(folder.path("images\\REDSPOT.JPG"), dir.filePath("Images/redspot.jpg"));
+    EXPECT_EQ(folder.path("WAV\\Click.wav"), dir.filePath("wav/click.wav"));
+    EXPECT_EQ(folder.path("ninefold rules.doc"), dir.filePath("Ninefold Rules.doc"));
+}
+
+TEST(GameFolder, MissingPartsStayAsWrittenInsideTheFolder) {
+    QTemporaryDir dir;
+    touch(dir.filePath("Images/x.jpg"));
+    const GameFolder folder(dir.path());
+    EXPECT_EQ(folder.path("images\\None.jpg"), dir.filePath("Images/None.jpg"));
+    EXPECT_EQ(folder.path("lastgame.inf"), dir.filePath("lastgame.inf"));
+    EXPECT_EQ(folder.path("..\\..\\lastgame.inf"), dir.filePath("lastgame.inf"));
 }
 
 } // namespace

@@ -1,6 +1,3 @@
-#include "engine/DisplayModel.h"
-#include "engine/Game.h"
-#include "engine/VirtualScheduler.h"
 #include "front/SetupControls.h"
 #include "platform/CheckBoxControl.h"
 #include "platform/FormWindow.h"
@@ -55,22 +52,6 @@ TEST(Catalogue, ClicksReachTheArraysHandlerWithTheIndexUnlessHiddenOrDisabled) {
 
     ui.playSound->setChecked(!ui.playSound->isChecked()); // the program's change clicks too
     EXPECT_EQ(boxClicks, 1);
-}
-
-// The board's timers belong to the game; their designed intervals are the catalogue's.
-TEST(Catalogue, BoardTimersAreTheGamesTimers) {
-    MatchState match;
-    DisplayModel shown;
-    VirtualScheduler scheduler;
-    SeededRandom random;
-    SystemClock clock;
-    Game game(match, shown, scheduler, random, clock);
-    const WindowSpec design = ninefoldSpec();
-    for (const Timer* t : {&game.Timer1, &game.Timer2, &game.Timer3, &game.Timer5, &game.Timer8}) {
-        const ControlSpec* c = design.find(t->name());
-        ASSERT_NE(c, nullptr) << t->name();
-        EXPECT_EQ(c->interval, t->interval()) << t->name();
-    }
 }
 
 } // namespace

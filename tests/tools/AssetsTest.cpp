@@ -21,12 +21,8 @@ QByteArray readAll(const QString& path) {
 }
 
 TEST(GeneratedData, EveryPictureLoadsAtTheSizeOfItsPlace) {
-    for (const PictureFile& file : pictureFiles()) {
-        SCOPED_TRACE(file.path.toStdString());
-        const QImage image(kData.filePath(file.path));
-        ASSERT_FALSE(image.isNull());
-        EXPECT_EQ(image.size(), file.size);
-    }
+    for (const PictureFile& file : pictureFiles())
+        EXPECT_EQ(QImage(kData.filePath(file.path)).size(), file.size) << file.path.toStdString();
 }
 
 TEST(GeneratedData, SoundsAreShortAudiblePcmThatNeverClips) {

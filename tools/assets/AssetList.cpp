@@ -43,10 +43,9 @@ std::vector<PictureFile> pictureFiles() {
         files.push_back(
             {QString(files[i].path).replace(QLatin1String(".jpg"), QLatin1String("@2x.jpg")),
              files[i].size * 2, files[i].language});
-    for (const char* icon : {"die", "rings"})
-        for (int size : {16, 32, 48, 256})
-            files.push_back({QStringLiteral("icons/%1-%2.png").arg(QLatin1String(icon)).arg(size),
-                             {size, size}});
+    for (std::string_view icon : icons::all)
+        for (int size : icons::sizes)
+            files.push_back({written(icons::ofSize(icon, size)), {size, size}});
     return files;
 }
 

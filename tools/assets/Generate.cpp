@@ -6,6 +6,7 @@
 #include "Sounds.h"
 #include "Wav.h"
 #include "engine/GameFiles.h"
+#include "engine/Index.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -48,7 +49,7 @@ QImage drawPicture(const PictureFile& file, const QTranslator* translator) {
     if (auto it = painters.find(name); it != painters.end())
         return it->second(size, scale);
     for (int player = 0; player < 4; ++player)
-        if (name == written(pictures::spots[static_cast<std::size_t>(player)]))
+        if (name == written(pictures::spots[idx(player)]))
             return spotPicture(player, size, scale);
     return name.contains(QLatin1String("rings")) ? ringsIcon(file.size.width())
                                                  : dieIcon(file.size.width());

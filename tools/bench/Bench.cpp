@@ -6,6 +6,7 @@
 #include "engine/BestPlay.h"
 #include "engine/FixedClock.h"
 #include "engine/HeadlessGame.h"
+#include "engine/Index.h"
 #include "engine/Pauses.h"
 #include "engine/VirtualScheduler.h"
 #include "platform/LabelControl.h"
@@ -46,7 +47,7 @@ void engine() {
     const long throws = 2000000;
     Stopwatch watch;
     for (long i = 0, accepted = 0; accepted < throws; ++i) {
-        if (table.game().endState().GameOver == 1) {
+        if (table.game().endState().GameOver) {
             table.newGame();
             table.wait(1);
         }
@@ -91,12 +92,12 @@ void windows(const QString& data) {
     auto* board = new nf::BoardWindow(env, nf::Opening::New);
     board->show();
     long clicks = 0;
-    while (board->game().endState().GameOver == 0) {
+    while (!board->game().endState().GameOver) {
         QTest::mouseClick(board->controls().throwDice, Qt::LeftButton, {}, QPoint(5, 5));
         time.advance(nf::pauses::kThrowSettles);
         for (int i = 8; i >= 0; --i, ++clicks)
-            QTest::mouseClick(board->controls().numbers[static_cast<std::size_t>(i)],
-                              Qt::LeftButton, {}, QPoint(5, 5));
+            QTest::mouseClick(board->controls().numbers[nf::idx(i)], Qt::LeftButton, {},
+                              QPoint(5, 5));
         time.advance(board->game().handOverPending() ? nf::pauses::kHandOver : 0);
     }
     std::printf("windows: a four-player match through the board window took %lld ms "

@@ -15,10 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto& s = match.Scores;
     nf::MatchState again;
     if (!nf::SavedGame::decodeInto(nf::SavedGame::encode(match, {s[0], s[1], s[2], s[3]}), again) ||
-        again.PlayerCount != match.PlayerCount || again.CurrentPlayer != match.CurrentPlayer ||
-        again.RoundNumber != match.RoundNumber || again.ComputerGame != match.ComputerGame ||
-        again.Scores != match.Scores || again.Covered != match.Covered ||
-        again.SoundOn != match.SoundOn || again.HideDesktop != match.HideDesktop)
+        !nf::SavedGame::sameFields(again, match))
         __builtin_trap();
     auto table = nf::HeadlessGame::resume(match, size);
     table->game().setRollingShown(false);

@@ -2,6 +2,7 @@
 
 #include "engine/BestPlay.h"
 #include "engine/Hint.h"
+#include "engine/Index.h"
 
 #include <iomanip>
 #include <optional>
@@ -67,7 +68,7 @@ std::optional<Board> boardOf(const std::string& digits) {
         return std::nullopt;
     Board board = 0;
     for (int n = 1; n <= 9; ++n) {
-        const char c = digits[static_cast<std::size_t>(n - 1)];
+        const char c = digits[idx(n - 1)];
         if (c != '0' && c != '1')
             return std::nullopt;
         if (c == '1')

@@ -2,6 +2,7 @@
 
 #include "Table.h"
 #include "engine/BestPlay.h"
+#include "engine/Index.h"
 #include "engine/Pauses.h"
 
 #include <cmath>
@@ -31,12 +32,10 @@ void playMatch(HeadlessGame& table, std::uint64_t seed, const std::vector<Strate
     table.openAgain(seed);
     SeededRandom choices(seed ^ 0x5eedULL);
     const Game& game = table.game();
-    const auto seatNow = [&] {
-        return static_cast<std::size_t>(playerOf(table.match().CurrentPlayer));
-    };
+    const auto seatNow = [&] { return idx(playerOf(table.match().CurrentPlayer)); };
     std::size_t turnOf = seatNow();
     ComputerWatch computer;
-    for (int guard = 0; game.endState().GameOver == 0 && guard < 100000; ++guard) {
+    for (int guard = 0; !game.endState().GameOver && guard < 100000; ++guard) {
         const std::size_t seat = seatNow();
         if (seat != turnOf) {
             ++seats[turnOf].turns;
@@ -53,7 +52,7 @@ void playMatch(HeadlessGame& table, std::uint64_t seed, const std::vector<Strate
         }
         table.throwRandom();
         ++seats[seat].throws;
-        if (game.throwState().TurnOver == 1) {
+        if (game.throwState().TurnOver) {
             table.wait(pauses::kHandOver);
             continue;
         }
@@ -70,11 +69,10 @@ void playMatch(HeadlessGame& table, std::uint64_t seed, const std::vector<Strate
         const double total = table.match().Scores[p];
         seats[p].totalSum += total;
         seats[p].totalSquares += total * total;
-        const bool best =
-            end.FinalScores[p] == end.FinalScores[static_cast<std::size_t>(end.Winner)];
-        if (end.Draw == 1 && best)
+        const bool best = end.FinalScores[p] == end.FinalScores[idx(end.Winner)];
+        if (end.Draw && best)
             ++seats[p].draws;
-        else if (end.Draw == 0 && static_cast<std::size_t>(end.Winner) == p)
+        else if (!end.Draw && idx(end.Winner) == p)
             ++seats[p].wins;
     }
 }

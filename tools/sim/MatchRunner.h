@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Strategy.h"
-#include "computer/ComputerGame.h"
+#include "computer/ComputerPlay.h"
 
 #include <cstdint>
 #include <ostream>

@@ -1,6 +1,7 @@
 #include "Review.h"
 
 #include "engine/Hint.h"
+#include "engine/Index.h"
 #include "engine/Players.h"
 
 #include <iomanip>
@@ -26,7 +27,7 @@ void Review::thrown(HeadlessGame& table, const BeforeThrow& before, int line) {
     }
     const ThrowState& t = table.game().throwState();
     move_.reset();
-    if (t.TurnOver == 0)
+    if (!t.TurnOver)
         move_ = OpenMove{before.board, t.Dice[0], t.DiceCount == 1 ? 0 : t.Dice[1], before.seat};
 }
 
@@ -36,7 +37,7 @@ void Review::covered(HeadlessGame& table, int line) {
         return;
     const OpenMove m = *move_;
     move_.reset();
-    const Board covers = game.throwState().SumTaken == 1
+    const Board covers = game.throwState().SumTaken
                              ? numberBit(m.d1 + m.d2)
                              : static_cast<Board>(numberBit(m.d1) | numberBit(m.d2));
     const auto choices = BestPlay::solved().choices(m.board, m.d1, m.d2);
@@ -55,7 +56,7 @@ void Review::covered(HeadlessGame& table, int line) {
 
 void Review::say(int line, int seat, const std::string& what, double lost,
                  const std::string& best) {
-    const auto s = static_cast<std::size_t>(seat);
+    const std::size_t s = idx(seat);
     chose_[s] = true;
     out_ << "line " << line << ": " << kColours[s] << ' ' << what;
     if (lost < 1e-9) {

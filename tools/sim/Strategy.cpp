@@ -25,35 +25,26 @@ void scan(HeadlessGame& table, RandomSource& choices) {
         table.cover(downwards ? 9 - i : 1 + i);
 }
 
-bool coverSum(HeadlessGame& table) {
+// The legal choices of the settled throw, the sum first.
+std::vector<Choice> choicesOf(const HeadlessGame& table) {
     const ThrowState& t = table.game().throwState();
-    return table.cover(t.Dice[0] + (t.DiceCount == 1 ? 0 : t.Dice[1]));
+    return legalChoices(boardOf(table.game().match()), t.Dice[0], t.DiceCount == 1 ? 0 : t.Dice[1]);
 }
 
-bool coverFaces(HeadlessGame& table) {
-    const ThrowState& t = table.game().throwState();
-    if (t.DiceCount == 1 || t.SumOnly == 1)
-        return false;
-    const int first = t.Dice[0], second = t.Dice[1];
-    return table.cover(first) && table.cover(second);
-}
-
-void randomMove(HeadlessGame& table, RandomSource& choices) {
-    const ThrowState& t = table.game().throwState();
-    const int sum = t.Dice[0] + (t.DiceCount == 1 ? 0 : t.Dice[1]);
-    const bool sumOpen = sum <= 9 && table.match().isOpen(sum);
-    const bool facesOpen = t.DiceCount == 2 && t.SumOnly == 0;
-    if (sumOpen && (!facesOpen || choices.next() < 0.5))
-        coverSum(table);
-    else
-        coverFaces(table);
-}
-
-void bestMove(HeadlessGame& table) {
-    const Board best = bestCovers(table.match(), table.game().throwState());
+void take(HeadlessGame& table, Board covers) {
     for (int n = 1; n <= 9; ++n)
-        if (best & numberBit(n))
+        if (covers & numberBit(n))
             table.cover(n);
+}
+
+// The chosen one of the throw's legal choices: the sum, the two faces, or either at random.
+void takeChoice(HeadlessGame& table, Strategy strategy, RandomSource& choices) {
+    const std::vector<Choice> legal = choicesOf(table);
+    if (legal.empty())
+        return;
+    const bool faces = strategy == Strategy::FacesFirst ||
+                       (strategy == Strategy::Random && legal.size() == 2 && choices.next() >= 0.5);
+    take(table, faces ? legal.back().covers : legal.front().covers);
 }
 
 } // namespace
@@ -73,25 +64,12 @@ std::string strategyName(Strategy strategy) {
 }
 
 void playThrow(HeadlessGame& table, Strategy strategy, RandomSource& choices) {
-    switch (strategy) {
-    case Strategy::Scan:
+    if (strategy == Strategy::Scan)
         scan(table, choices);
-        break;
-    case Strategy::SumFirst:
-        if (!coverSum(table))
-            coverFaces(table);
-        break;
-    case Strategy::FacesFirst:
-        if (!coverFaces(table))
-            coverSum(table);
-        break;
-    case Strategy::Random:
-        randomMove(table, choices);
-        break;
-    case Strategy::Optimal:
-        bestMove(table);
-        break;
-    }
+    else if (strategy == Strategy::Optimal)
+        take(table, bestCovers(table.match(), table.game().throwState()));
+    else
+        takeChoice(table, strategy, choices);
     const ThrowState& t = table.game().throwState();
     if (!t.boxShown)
         return;

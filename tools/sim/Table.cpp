@@ -1,5 +1,7 @@
 #include "Table.h"
 
+#include "computer/ComputerGame.h"
+
 namespace nf::sim {
 
 std::unique_ptr<HeadlessGame> newTable(int players, ComputerPlay computer) {
