@@ -1,7 +1,6 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include "engine/Text.h"
 
 namespace nf {
 
@@ -10,24 +9,21 @@ struct Hint;
 // The texts a board shows beyond its catalogue, as the translations know them: the
 // messages of the match, the round, the words of a hint and the names screen readers say.
 namespace boardText {
-constexpr const char* kRound = "ROUND %1 OF 5";
-constexpr const char* kCoverOne = "cover %1";
-constexpr const char* kCoverTwo = "cover %1 and %2";
-constexpr const char* kThrowOneDie = "throw one die";
-constexpr const char* kThrowTwoDice = "throw two dice";
-constexpr const char* kTickBox = "tick Throw Just One Die";
-constexpr const char* kUntickBox = "untick Throw Just One Die";
-constexpr const char* kShowHint = "Show hint";
-constexpr const char* kMessage = "Message";
-constexpr const char* kFirstDie = "First die";
-constexpr const char* kSecondDie = "Second die";
-constexpr const char* kRoundName = "Round";
-constexpr const char* kNumber = "Number %1";
-constexpr const char* kTotals[] = {"Red's total", "Magenta's total", "Yellow's total",
-                                   "Green's total"};
+constexpr Text kRound = NF_TEXT("Board", "ROUND %1 OF 5");
+constexpr Text kCoverOne = NF_TEXT("Hint", "cover %1");
+constexpr Text kCoverTwo = NF_TEXT("Hint", "cover %1 and %2");
+constexpr Text kThrowOneDie = NF_TEXT("Hint", "throw one die");
+constexpr Text kThrowTwoDice = NF_TEXT("Hint", "throw two dice");
+constexpr Text kTickBox = NF_TEXT("Hint", "tick Throw Just One Die");
+constexpr Text kUntickBox = NF_TEXT("Hint", "untick Throw Just One Die");
+constexpr Text kShowHint = NF_TEXT("Board", "Show hint");
+constexpr Text kMessage = NF_TEXT("Board", "Message");
+constexpr Text kFirstDie = NF_TEXT("Board", "First die");
+constexpr Text kSecondDie = NF_TEXT("Board", "Second die");
+constexpr Text kRoundName = NF_TEXT("Board", "Round");
+constexpr Text kNumber = NF_TEXT("Board", "Number %1");
+constexpr Text kTotals[] = {NF_TEXT("Board", "Red's total"), NF_TEXT("Board", "Magenta's total"),
+                            NF_TEXT("Board", "Yellow's total"), NF_TEXT("Board", "Green's total")};
 } // namespace boardText
-
-// Every one of them, each once, with the engine's messages (for the translations' checks).
-std::vector<std::string> allBoardTexts();
 
 } // namespace nf

@@ -241,8 +241,9 @@ void BoardWindow::playSound(std::string_view file) {
     env_.services.playwav(qs(file));
 }
 
+// The engine's messages come in English, the source texts it marks in the board's context.
 void BoardWindow::showMessage(std::string_view text) {
-    ui_.message->showText(gameText(text));
+    ui_.message->showText(gameText({"Board", text}));
 }
 
 void BoardWindow::setMessageColour(Rgb colour) {
@@ -295,7 +296,7 @@ void BoardWindow::showRoundCaption(std::string_view text) {
             : 0;
     ui_.round->showText(numbered && roundCaption(round) == text
                             ? gameText(boardText::kRound).arg(round)
-                            : gameText(text));
+                            : gameText({"Board", text}));
 }
 
 void BoardWindow::showScore(int player, long total) {

@@ -68,7 +68,7 @@ void Game::showResumedMatch() {
     const std::optional<int> player = resumedPlayer();
     if (player) {
         display_.setMessageColour(playerColour(*player));
-        display_.showMessage(turnMessage(*player));
+        display_.showMessage(turnMessage(*player).english);
         for (int n = 1; n <= 9; ++n)
             if (match_.isCovered(n))
                 display_.showSpot(n, *player);

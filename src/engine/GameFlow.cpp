@@ -6,7 +6,7 @@ namespace nf {
 
 void Game::turnOver() {
     playSound(sounds::turnOver);
-    display_.showMessage(kTurnOverMessage);
+    display_.showMessage(kTurnOverMessage.english);
     match_.CurrentPlayer =
         static_cast<i16>(floorMod(long{match_.CurrentPlayer} + 1, match_.PlayerCount));
     Timer1.setEnabled(true);
@@ -28,7 +28,7 @@ void Game::startOfTurn() {
     }
     const int player = playerOf(match_.CurrentPlayer);
     display_.setMessageColour(playerColour(player));
-    display_.showMessage(turnMessage(player));
+    display_.showMessage(turnMessage(player).english);
     display_.dressBoard(player);
     if (!openRound())
         return;
@@ -77,10 +77,10 @@ void Game::endofgame() {
     for (i16 i = 0; i < 4; ++i)
         if (e.FinalScores[static_cast<std::size_t>(i)] == best && i != e.Winner)
             e.Draw = 1;
-    display_.showMessage(e.Draw == 1 ? kDrawMessage : winnerMessage(e.Winner));
+    display_.showMessage(e.Draw == 1 ? kDrawMessage.english : winnerMessage(e.Winner).english);
     playSound(sounds::endOfGame);
     Timer3.setEnabled(true);
-    display_.showRoundCaption(kEndOfGameCaption);
+    display_.showRoundCaption(kEndOfGameCaption.english);
     display_.dressResult(e.Winner);
 }
 

@@ -8,17 +8,21 @@ namespace nf {
 namespace {
 
 struct PlayerLook {
-    std::string_view toPlay;
-    std::string_view hasWon;
+    Text toPlay;
+    Text hasWon;
     Rgb colour;
     Rgb text;
 };
 
 constexpr std::array<PlayerLook, kPlayers> kLooks{{
-    {"RED TO PLAY", "RED HAS WON!", colours::red, colours::white},
-    {"MAGENTA TO PLAY", "MAGENTA HAS WON!", colours::magenta, colours::black},
-    {"YELLOW TO PLAY", "YELLOW HAS WON!", colours::yellow, colours::black},
-    {"GREEN TO PLAY", "GREEN HAS WON!", colours::green, colours::black},
+    {NF_TEXT("Board", "RED TO PLAY"), NF_TEXT("Board", "RED HAS WON!"), colours::red,
+     colours::white},
+    {NF_TEXT("Board", "MAGENTA TO PLAY"), NF_TEXT("Board", "MAGENTA HAS WON!"), colours::magenta,
+     colours::black},
+    {NF_TEXT("Board", "YELLOW TO PLAY"), NF_TEXT("Board", "YELLOW HAS WON!"), colours::yellow,
+     colours::black},
+    {NF_TEXT("Board", "GREEN TO PLAY"), NF_TEXT("Board", "GREEN HAS WON!"), colours::green,
+     colours::black},
 }};
 
 const PlayerLook& look(int player) {
@@ -39,11 +43,11 @@ Rgb playerTextColour(int player) {
     return look(player).text;
 }
 
-std::string_view turnMessage(int player) {
+Text turnMessage(int player) {
     return look(player).toPlay;
 }
 
-std::string_view winnerMessage(int player) {
+Text winnerMessage(int player) {
     return look(player).hasWon;
 }
 

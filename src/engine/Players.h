@@ -1,8 +1,9 @@
 #pragma once
 
+#include "Text.h"
+
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace nf {
 
@@ -32,12 +33,13 @@ int playerOf(long currentPlayer);
 
 Rgb playerColour(int player);     // message, open numbers, score label background
 Rgb playerTextColour(int player); // figures on the player's colour: white on Red, else black
-std::string_view turnMessage(int player);   // "RED TO PLAY"
-std::string_view winnerMessage(int player); // "RED HAS WON!"
-std::string roundCaption(long round);       // "ROUND 3 OF 5"
 
-constexpr const char* kTurnOverMessage = "TURN OVER";
-constexpr const char* kDrawMessage = "IT'S A DRAW";
-constexpr const char* kEndOfGameCaption = "END OF GAME";
+Text turnMessage(int player);         // "RED TO PLAY"
+Text winnerMessage(int player);       // "RED HAS WON!"
+std::string roundCaption(long round); // "ROUND 3 OF 5"
+
+constexpr Text kTurnOverMessage = NF_TEXT("Board", "TURN OVER");
+constexpr Text kDrawMessage = NF_TEXT("Board", "IT'S A DRAW");
+constexpr Text kEndOfGameCaption = NF_TEXT("Board", "END OF GAME");
 
 } // namespace nf
