@@ -9,7 +9,7 @@ FUZZ_DIR := build-fuzz
 FUZZ_SECONDS := 300
 SOAK_EVENTS := 100000
 
-.PHONY: play test deps build build-test fuzz soak bench package
+.PHONY: play test deps build build-test fuzz soak bench package translations
 
 play: build
 	@scripts/run-game $(BUILD_DIR)/ninefold
@@ -27,6 +27,12 @@ build: deps
 build-test: deps
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DNINEFOLD_SANITIZE=ON -DNINEFOLD_WERROR=ON
 	cmake --build $(TEST_DIR) --parallel $(JOBS)
+
+# The translations' .ts files brought up to date with the texts the sources mark: lupdate adds
+# new texts (untranslated, for Qt Linguist), drops the ones gone and updates their source lines.
+translations: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNINEFOLD_TESTS=OFF
+	cmake --build $(BUILD_DIR) --target ninefold_lupdate
 
 # Each fuzz target for FUZZ_SECONDS, from the committed corpus; new inputs and any crash
 # (crash-*) land in $(FUZZ_DIR).

@@ -20,10 +20,11 @@ void createNumbers(FormWindow& window, const WindowSpec& design) {
     const ControlSpec* spot = design.find("Image1", 0);
     if (!tile || !spot)
         throw std::logic_error("a board design without the number 1");
+    constexpr std::string_view kFigures = "123456789";
     for (int i = 1; i < 9; ++i) {
         ControlSpec t = *tile, s = *spot;
         t.index = s.index = i;
-        t.caption = std::to_string(i + 1);
+        t.caption = asWritten(kFigures.substr(static_cast<std::size_t>(i), 1));
         t.left = s.left = tile->left + i * (tile->width + kTileGapTwips);
         loadControl(window, t)->show();
         loadControl(window, s)->show();

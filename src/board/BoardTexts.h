@@ -1,7 +1,6 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include "engine/Text.h"
 
 namespace nf {
 
@@ -9,18 +8,14 @@ namespace nf {
 // for a hint and the names screen readers say. The messages, the round caption and the hint's
 // words come from the engine.
 namespace boardText {
-constexpr const char* kShowHint = "Show hint";
-constexpr const char* kMessage = "Message";
-constexpr const char* kFirstDie = "First die";
-constexpr const char* kSecondDie = "Second die";
-constexpr const char* kRoundName = "Round";
-constexpr const char* kNumber = "Number %1";
-constexpr const char* kTotals[] = {"Red's total", "Magenta's total", "Yellow's total",
-                                   "Green's total"};
+constexpr Text kShowHint = NF_TEXT("Board", "Show hint");
+constexpr Text kMessage = NF_TEXT("Board", "Message");
+constexpr Text kFirstDie = NF_TEXT("Board", "First die");
+constexpr Text kSecondDie = NF_TEXT("Board", "Second die");
+constexpr Text kRoundName = NF_TEXT("Board", "Round");
+constexpr Text kNumber = NF_TEXT("Board", "Number %1");
+constexpr Text kTotals[] = {NF_TEXT("Board", "Red's total"), NF_TEXT("Board", "Magenta's total"),
+                            NF_TEXT("Board", "Yellow's total"), NF_TEXT("Board", "Green's total")};
 } // namespace boardText
-
-// Every text a board shows beyond its catalogue, each once, the engine's included (for the
-// translations' checks).
-std::vector<std::string> allBoardTexts();
 
 } // namespace nf

@@ -17,7 +17,7 @@ public:
         int spot = -1; // player whose spot lies under the number, -1 for none
     };
 
-    std::string message{turnMessage(0)};
+    std::string message{turnMessage(0).english};
     Rgb messageColour = colours::red;
     std::string round = roundCaption(1);
     Rgb roundColour = colours::red;
@@ -42,12 +42,14 @@ public:
         lastSound = file;
         ++soundsPlayed;
     }
-    void showMessage(MessageKind kind, int player) override { message = messageText(kind, player); }
+    void showMessage(MessageKind kind, int player) override {
+        message = messageText(kind, player).english;
+    }
     void setMessageColour(Rgb colour) override { messageColour = colour; }
     void dressBoard(int player) override;
     void dressResult(int winner) override;
     void showRound(long number) override { round = roundCaption(number); }
-    void showEndOfGame() override { round = kEndOfGameCaption; }
+    void showEndOfGame() override { round = kEndOfGameCaption.english; }
     void showScore(int player, long total) override;
     void showSpot(int number, int player) override;
     void clearSpots() override;

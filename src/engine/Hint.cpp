@@ -50,7 +50,7 @@ HintPhrase hintPhrase(const Hint& hint) {
 
 std::string hintWords(const Hint& hint) {
     const HintPhrase phrase = hintPhrase(hint);
-    std::string words = phrase.text;
+    std::string words(phrase.text.english);
     for (std::size_t i = 0; i < phrase.numbers.size(); ++i) {
         const std::string marker = "%" + std::to_string(i + 1);
         const std::size_t at = words.find(marker);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BestPlay.h"
+#include "Text.h"
 
 #include <optional>
 #include <string>
@@ -30,17 +31,17 @@ std::optional<Hint> hintFor(const Game& game);
 // The hint's words in English, the source texts the translations know them by; %1 and %2 are
 // the numbers to cover.
 namespace hintText {
-constexpr const char* kCoverOne = "cover %1";
-constexpr const char* kCoverTwo = "cover %1 and %2";
-constexpr const char* kThrowOneDie = "throw one die";
-constexpr const char* kThrowTwoDice = "throw two dice";
-constexpr const char* kTickBox = "tick Throw Just One Die";
-constexpr const char* kUntickBox = "untick Throw Just One Die";
+constexpr Text kCoverOne = NF_TEXT("Hint", "cover %1");
+constexpr Text kCoverTwo = NF_TEXT("Hint", "cover %1 and %2");
+constexpr Text kThrowOneDie = NF_TEXT("Hint", "throw one die");
+constexpr Text kThrowTwoDice = NF_TEXT("Hint", "throw two dice");
+constexpr Text kTickBox = NF_TEXT("Hint", "tick Throw Just One Die");
+constexpr Text kUntickBox = NF_TEXT("Hint", "untick Throw Just One Die");
 } // namespace hintText
 
 // The words of a hint: the source text and the numbers that fill in its %1 and %2.
 struct HintPhrase {
-    const char* text;
+    Text text;
     std::vector<int> numbers;
 };
 HintPhrase hintPhrase(const Hint& hint);

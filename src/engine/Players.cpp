@@ -9,17 +9,21 @@ namespace nf {
 namespace {
 
 struct PlayerLook {
-    std::string_view toPlay;
-    std::string_view hasWon;
+    Text toPlay;
+    Text hasWon;
     Rgb colour;
     Rgb text;
 };
 
 constexpr std::array<PlayerLook, kPlayers> kLooks{{
-    {"RED TO PLAY", "RED HAS WON!", colours::red, colours::white},
-    {"MAGENTA TO PLAY", "MAGENTA HAS WON!", colours::magenta, colours::black},
-    {"YELLOW TO PLAY", "YELLOW HAS WON!", colours::yellow, colours::black},
-    {"GREEN TO PLAY", "GREEN HAS WON!", colours::green, colours::black},
+    {NF_TEXT("Board", "RED TO PLAY"), NF_TEXT("Board", "RED HAS WON!"), colours::red,
+     colours::white},
+    {NF_TEXT("Board", "MAGENTA TO PLAY"), NF_TEXT("Board", "MAGENTA HAS WON!"), colours::magenta,
+     colours::black},
+    {NF_TEXT("Board", "YELLOW TO PLAY"), NF_TEXT("Board", "YELLOW HAS WON!"), colours::yellow,
+     colours::black},
+    {NF_TEXT("Board", "GREEN TO PLAY"), NF_TEXT("Board", "GREEN HAS WON!"), colours::green,
+     colours::black},
 }};
 
 const PlayerLook& look(int player) {
@@ -40,15 +44,15 @@ Rgb playerTextColour(int player) {
     return look(player).text;
 }
 
-std::string_view turnMessage(int player) {
+Text turnMessage(int player) {
     return look(player).toPlay;
 }
 
-std::string_view winnerMessage(int player) {
+Text winnerMessage(int player) {
     return look(player).hasWon;
 }
 
-std::string_view messageText(MessageKind kind, int player) {
+Text messageText(MessageKind kind, int player) {
     switch (kind) {
     case MessageKind::TurnOver:
         return kTurnOverMessage;
@@ -63,7 +67,7 @@ std::string_view messageText(MessageKind kind, int player) {
 }
 
 std::string roundCaption(long round) {
-    std::string caption = kRoundCaption;
+    std::string caption(kRoundCaption.english);
     return caption.replace(caption.find("%1"), 2, std::to_string(round));
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "Text.h"
+
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace nf {
 
@@ -37,18 +38,18 @@ Rgb playerTextColour(int player); // figures on the player's colour: white on Re
 // What the board's message line says: whose turn it is, the turn's end, the result.
 enum class MessageKind { ToPlay, TurnOver, HasWon, Draw };
 
-// The texts of the message line and the round caption in English, the source texts the
-// translations know them by.
-std::string_view turnMessage(int player);   // "RED TO PLAY"
-std::string_view winnerMessage(int player); // "RED HAS WON!"
-constexpr const char* kTurnOverMessage = "TURN OVER";
-constexpr const char* kDrawMessage = "IT'S A DRAW";
-std::string_view messageText(MessageKind kind, int player);
+// The texts of the message line and the round caption in English, as the translations know
+// them.
+Text turnMessage(int player);   // "RED TO PLAY"
+Text winnerMessage(int player); // "RED HAS WON!"
+constexpr Text kTurnOverMessage = NF_TEXT("Board", "TURN OVER");
+constexpr Text kDrawMessage = NF_TEXT("Board", "IT'S A DRAW");
+Text messageText(MessageKind kind, int player);
 
 // %1 the round. The number of rounds is written out in the source text the translations know.
-constexpr const char* kRoundCaption = "ROUND %1 OF 5";
+constexpr Text kRoundCaption = NF_TEXT("Board", "ROUND %1 OF 5");
 static_assert(kRounds == 5, "the round caption's source text says five rounds");
-constexpr const char* kEndOfGameCaption = "END OF GAME";
+constexpr Text kEndOfGameCaption = NF_TEXT("Board", "END OF GAME");
 std::string roundCaption(long round); // "ROUND 3 OF 5"
 
 } // namespace nf

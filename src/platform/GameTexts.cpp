@@ -9,9 +9,6 @@
 namespace nf {
 namespace {
 
-// The context every text of the game has in the translation files.
-constexpr const char* kContext = "Ninefold";
-
 std::unique_ptr<QTranslator>& installed() {
     static std::unique_ptr<QTranslator> translator;
     return translator;
@@ -54,11 +51,17 @@ void removeTranslation() {
     language().clear();
 }
 
-QString gameText(std::string_view english) {
-    const QByteArray source(english.data(), static_cast<int>(english.size()));
-    if (!installed())
-        return QString::fromUtf8(source);
-    return QCoreApplication::translate(kContext, source.constData());
+QString gameText(Text text) {
+    return textIn(installed().get(), text);
+}
+
+QString textIn(const QTranslator* translator, Text text) {
+    const QByteArray source(text.english.data(), static_cast<qsizetype>(text.english.size()));
+    const QByteArray context(text.context.data(), static_cast<qsizetype>(text.context.size()));
+    const QString translated = translator && !context.isEmpty()
+                                   ? translator->translate(context.constData(), source.constData())
+                                   : QString();
+    return translated.isEmpty() ? QString::fromUtf8(source) : translated;
 }
 
 QString gameLanguage() {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "engine/Text.h"
+
 #include <QLocale>
 #include <QString>
-#include <string_view>
+
+class QTranslator;
 
 namespace nf {
 
@@ -16,8 +19,11 @@ QString installTranslation(const GameFolder& folder, const QLocale& locale = QLo
 // Takes the installed translation away again (for tests that switch languages).
 void removeTranslation();
 
-// A text of the game in the player's language.
-QString gameText(std::string_view english);
+// A text of the game in the player's language, as the translation has it in the text's
+// context; English, and a text without a context, as written.
+QString gameText(Text text);
+// The text as the translator given has it; without one, or a translation, as written.
+QString textIn(const QTranslator* translator, Text text);
 // The installed language, empty for English.
 QString gameLanguage();
 

@@ -80,22 +80,22 @@ ControlSpec& ControlSpec::showing(std::string gameFile) {
 }
 
 namespace {
-ControlSpec make(ControlKind kind, std::string name, int index, std::string caption) {
+ControlSpec make(ControlKind kind, std::string name, int index, Text caption) {
     ControlSpec c;
     c.kind = kind;
     c.name = std::move(name);
     c.index = index;
-    c.caption = std::move(caption);
+    c.caption = caption;
     return c;
 }
 } // namespace
 
-ControlSpec label(std::string name, int index, std::string caption) {
-    return make(ControlKind::Label, std::move(name), index, std::move(caption));
+ControlSpec label(std::string name, int index, Text caption) {
+    return make(ControlKind::Label, std::move(name), index, caption);
 }
 
-ControlSpec label(std::string name, std::string caption) {
-    return label(std::move(name), ControlSpec::kNoIndex, std::move(caption));
+ControlSpec label(std::string name, Text caption) {
+    return label(std::move(name), ControlSpec::kNoIndex, caption);
 }
 
 ControlSpec image(std::string name, int index) {
@@ -110,8 +110,8 @@ ControlSpec frame(std::string name) {
     return make(ControlKind::Frame, std::move(name), ControlSpec::kNoIndex, {});
 }
 
-ControlSpec checkBox(std::string name, std::string caption) {
-    return make(ControlKind::CheckBox, std::move(name), ControlSpec::kNoIndex, std::move(caption));
+ControlSpec checkBox(std::string name, Text caption) {
+    return make(ControlKind::CheckBox, std::move(name), ControlSpec::kNoIndex, caption);
 }
 
 ControlSpec shape(std::string name, Rgb border, int borderWidth, std::optional<Rgb> fill) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Players.h"
+#include "engine/Text.h"
 
 #include <optional>
 #include <string>
@@ -41,7 +42,7 @@ struct ControlSpec {
     ControlKind kind = ControlKind::Label;
     std::string name;
     int index = kNoIndex;
-    std::string caption;
+    Text caption; // a literal, marked NF_TEXT or asWritten
     FontSpec font;
     LabelStyle style = LabelStyle::Plain;
     std::optional<Rgb> fore, back;
@@ -70,18 +71,18 @@ struct ControlSpec {
     ControlSpec& showing(std::string gameFile);
 };
 
-ControlSpec label(std::string name, int index, std::string caption);
-ControlSpec label(std::string name, std::string caption);
+ControlSpec label(std::string name, int index, Text caption);
+ControlSpec label(std::string name, Text caption);
 ControlSpec image(std::string name, int index = ControlSpec::kNoIndex);
 ControlSpec pictureBox(std::string name);
 ControlSpec frame(std::string name);
-ControlSpec checkBox(std::string name, std::string caption);
+ControlSpec checkBox(std::string name, Text caption);
 ControlSpec shape(std::string name, Rgb border, int borderWidth, std::optional<Rgb> fill);
 ControlSpec timer(std::string name, int intervalMs);
 
 struct WindowSpec {
     std::string name;
-    std::string caption;
+    Text caption;
     bool titleBar = true;
     bool maximised = false; // covers the whole screen, no border
     bool disabled = false;

@@ -8,7 +8,7 @@
 namespace nf {
 
 // The publisher's line on the title and setup screens, and its web address.
-extern const char* const kPublisherNotice;
+extern const Text kPublisherNotice;
 extern const char* const kPublisherAddress;
 
 WindowSpec titlefrmSpec();

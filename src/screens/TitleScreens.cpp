@@ -3,14 +3,15 @@
 
 namespace nf {
 
-const char* const kPublisherNotice = "Ninefold 2026 - free to play and to share";
+//: Also on the setup screen.
+const Text kPublisherNotice = NF_TEXT("Titlefrm", "Ninefold 2026 - free to play and to share");
 const char* const kPublisherAddress = "ninefold.example.org";
 
 WindowSpec titlefrmSpec() {
     using namespace colours;
     WindowSpec w;
     w.name = "Titlefrm";
-    w.caption = " ";
+    w.caption = asWritten(" ");
     w.clientWidth = 5445;
     w.clientHeight = 6570;
     w.background = lightGrey;
@@ -22,7 +23,7 @@ WindowSpec titlefrmSpec() {
             .inside("Frame1")
             .at(360, 1440, 4860, 3120)
             .showing(std::string(pictures::opening)),
-        label("Label4", "Ninefold")
+        label("Label4", NF_TEXT("Titlefrm", "Ninefold"))
             .inside("Frame1")
             .textStyle()
             .withFont(arial(39.75, true))
@@ -36,19 +37,19 @@ WindowSpec titlefrmSpec() {
             .foreColour(yellow)
             .at(0, 6300, 5535, 285)
             .centredText(),
-        label("Label6", "Restart Previous Game")
+        label("Label6", NF_TEXT("Titlefrm", "Restart Previous Game"))
             .inside("Frame1")
             .buttonStyle()
             .withFont(buttonFont)
             .foreColour(yellow)
             .at(780, 5040, 3975, 435),
-        label("Label5", "OK")
+        label("Label5", NF_TEXT("Titlefrm", "OK"))
             .inside("Frame1")
             .buttonStyle()
             .withFont(buttonFont)
             .foreColour(yellow)
             .at(960, 5760, 1695, 435),
-        label("Label7", "Exit")
+        label("Label7", NF_TEXT("Titlefrm", "Exit"))
             .inside("Frame1")
             .buttonStyle()
             .withFont(buttonFont)
@@ -61,7 +62,7 @@ WindowSpec titlefrmSpec() {
 WindowSpec greySpec() {
     WindowSpec w;
     w.name = "Grey";
-    w.caption = "Form1";
+    w.caption = asWritten("Form1");
     w.titleBar = false;
     w.maximised = true;
     w.disabled = true;
@@ -72,21 +73,21 @@ WindowSpec startplay2Spec() {
     using namespace colours;
     WindowSpec w;
     w.name = "Startplay2";
-    w.caption = " ";
+    w.caption = asWritten(" ");
     w.clientWidth = 5445;
     w.clientHeight = 6570;
     w.background = navy;
     w.icon = icons::rings;
     const FontSpec numberFont = tahoma(26.25, true);
     w.controls = {
-        checkBox("Check3", "Hide Desktop")
+        checkBox("Check3", NF_TEXT("Startplay2", "Hide Desktop"))
             .withFont(arial(12, true))
             .foreColour(yellow)
             .backColour(navy)
             .at(720, 2760, 1935, 375)
             .ticked()
             .hiddenAtFirst(),
-        checkBox("Check1", "Play Sound")
+        checkBox("Check1", NF_TEXT("Startplay2", "Play Sound"))
             .withFont(arial(12, true))
             .foreColour(yellow)
             .backColour(navy)
@@ -98,17 +99,17 @@ WindowSpec startplay2Spec() {
             .foreColour(yellow)
             .at(-30, 6180, 5535, 285)
             .centredText(),
-        label("Label2", 12, kPublisherAddress)
+        label("Label2", 12, asWritten(kPublisherAddress))
             .buttonStyle()
             .withFont(tahoma(12, true))
             .foreColour(yellow)
             .at(720, 5520, 3315, 375),
-        label("Label6", "The Rules")
+        label("Label6", NF_TEXT("Startplay2", "The Rules"))
             .buttonStyle()
             .withFont(arial(15.75, true))
             .foreColour(yellow)
             .at(720, 1440, 1935, 435),
-        label("Label3", 0, "Exit")
+        label("Label3", 0, NF_TEXT("Startplay2", "Exit"))
             .buttonStyle()
             .withFont(arial(12.75, true))
             .foreColour(yellow)
@@ -117,33 +118,33 @@ WindowSpec startplay2Spec() {
             .at(3600, 1320, 1500, 2085)
             .sunkenBorder()
             .showing(std::string(pictures::logo)),
-        label("Label1", 3, "4")
+        label("Label1", 3, asWritten("4"))
             .buttonStyle()
             .withFont(numberFont)
             .foreColour(yellow)
             .at(4050, 4440, 855, 735),
-        label("Label1", 2, "3")
+        label("Label1", 2, asWritten("3"))
             .buttonStyle()
             .withFont(numberFont)
             .foreColour(yellow)
             .at(2940, 4440, 855, 735),
-        label("Label1", 1, "2")
+        label("Label1", 1, asWritten("2"))
             .buttonStyle()
             .withFont(numberFont)
             .foreColour(yellow)
             .at(1830, 4440, 855, 735),
-        label("Label4", "Ninefold")
+        label("Label4", NF_TEXT("Startplay2", "Ninefold"))
             .textStyle()
             .withFont(arial(39.75, true))
             .foreColour(yellow)
             .at(90, 120, 5235, 975)
             .centredText(),
-        label("Label1", 0, "1")
+        label("Label1", 0, asWritten("1"))
             .buttonStyle()
             .withFont(numberFont)
             .foreColour(yellow)
             .at(720, 4440, 855, 735),
-        label("Label2", 0, "Select Number of Players")
+        label("Label2", 0, NF_TEXT("Startplay2", "Select Number of Players"))
             .textStyle()
             .withFont(arial(20.25, true))
             .foreColour(yellow)

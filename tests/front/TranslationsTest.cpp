@@ -1,6 +1,6 @@
 #include "board/BoardTexts.h"
+#include "engine/GameFiles.h"
 #include "engine/Players.h"
-#include "front/TextsToTranslate.h"
 #include "platform/CheckBoxControl.h"
 #include "platform/Fonts.h"
 #include "platform/GameTexts.h"
@@ -10,7 +10,9 @@
 #include "support/BoardHarness.h"
 #include "support/ProgramHarness.h"
 
+#include <QFile>
 #include <QTranslator>
+#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
@@ -20,39 +22,55 @@
 namespace nf {
 namespace {
 
-const char* const kLanguages[] = {"de", "es", "fr", "nl"};
-
 // Each language for a while, from the build's translations, then English again for the tests
 // that follow.
 struct Speaking {
-    explicit Speaking(const char* language) {
-        EXPECT_EQ(installTranslation(GameFolder(QStringLiteral(NINEFOLD_DATA_DIR)),
-                                     QLocale(QLatin1String(language))),
-                  QLatin1String(language));
+    explicit Speaking(const std::string& language) {
+        const QString code = QString::fromStdString(language);
+        EXPECT_EQ(installTranslation(GameFolder(QStringLiteral(NINEFOLD_DATA_DIR)), QLocale(code)),
+                  code);
     }
     ~Speaking() { removeTranslation(); }
 };
 
+// Every text of the .ts files, as lupdate keeps them, has a finished translation in every
+// language, which the built .qm file gives, with the placeholders of its source text.
 TEST(Translations, EveryTextHasOneInEveryLanguageWithItsPlaceholders) {
     const test::TestEnvironment env;
-    for (const char* language : kLanguages) {
+    for (std::string_view code : translatedLanguages) {
+        const QString language = QLatin1String(code);
         QTranslator translator;
         ASSERT_TRUE(translator.load(
             env.dir.filePath(QStringLiteral("translations/ninefold_%1.qm").arg(language))));
-        for (const std::string& text : textsToTranslate()) {
-            const QString said = translator.translate("Ninefold", text.c_str());
-            EXPECT_FALSE(said.isEmpty()) << language << ": " << text;
+        QFile ts(QStringLiteral(NINEFOLD_SOURCE_DIR "/translations/ninefold_%1.ts").arg(language));
+        ASSERT_TRUE(ts.open(QIODevice::ReadOnly)) << code;
+        QXmlStreamReader xml(&ts);
+        QByteArray context, source;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == QLatin1String("name"))
+                context = xml.readElementText().toUtf8();
+            if (xml.name() == QLatin1String("source"))
+                source = xml.readElementText().toUtf8();
+            if (xml.name() != QLatin1String("translation"))
+                continue;
+            const std::string where =
+                std::string(code) + ": " + context.toStdString() + " " + source.toStdString();
+            EXPECT_TRUE(xml.attributes().value(QLatin1String("type")).isEmpty()) << where;
+            const QString said = translator.translate(context, source);
+            EXPECT_FALSE(said.isEmpty()) << where;
             for (const char* mark : {"%1", "%2"})
-                EXPECT_EQ(said.contains(QLatin1String(mark)), text.find(mark) != std::string::npos)
-                    << language << ": " << text;
+                EXPECT_EQ(said.contains(QLatin1String(mark)), source.contains(mark)) << where;
         }
+        EXPECT_FALSE(xml.hasError()) << code;
     }
 }
 
 // Whether the control shows all its text in a font no smaller than the smallest allowed, and
 // no control drawn over it hides any of it: raised above the others, it looks the same.
-void expectFits(QWidget* control, const char* language) {
-    SCOPED_TRACE(std::string(language) + " " + control->objectName().toStdString());
+void expectFits(QWidget* control, const std::string& language) {
+    SCOPED_TRACE(language + " " + control->objectName().toStdString());
     if (auto* label = qobject_cast<LabelControl*>(control)) {
         EXPECT_GE(label->font().pixelSize(), Fonts::pixelSize(kSmallestFitPoints));
         EXPECT_TRUE(label->textFits()) << label->text().toStdString();
@@ -76,7 +94,7 @@ void expectFits(QWidget* control, const char* language) {
 // Buttons of one kind (one designed font) show their captions in one size, the smallest any
 // of them needs.
 void expectButtonsOfAKindAlike(const WindowSpec& design, const FormWindow& window,
-                               const char* language) {
+                               const std::string& language) {
     std::map<std::tuple<std::string, double, bool>, std::set<int>> sizes;
     for (const ControlSpec& c : design.controls)
         if (c.style == LabelStyle::Button)
@@ -91,7 +109,8 @@ void expectButtonsOfAKindAlike(const WindowSpec& design, const FormWindow& windo
 // beside the single-die box): no text runs over its control or under another, none is shrunk
 // below 7 points, and buttons of a kind keep one size.
 TEST(Translations, EveryTextFitsItsControlInEveryLanguage) {
-    for (const char* language : kLanguages) {
+    for (std::string_view code : translatedLanguages) {
+        const std::string language(code);
         const Speaking speaking(language);
         test::BoardHarness h;
         for (const WindowSpec& design : allWindowSpecs()) {
@@ -103,12 +122,12 @@ TEST(Translations, EveryTextFitsItsControlInEveryLanguage) {
             expectButtonsOfAKindAlike(design, *window, language);
         }
         h.openNew(4);
-        std::vector<std::string> messages{kTurnOverMessage, kDrawMessage};
+        std::vector<Text> messages{kTurnOverMessage, kDrawMessage};
         for (int player = 0; player < kPlayers; ++player) {
             messages.emplace_back(turnMessage(player));
             messages.emplace_back(winnerMessage(player));
         }
-        for (const std::string& message : messages) {
+        for (const Text& message : messages) {
             h.ui().message->showText(gameText(message));
             expectFits(h.ui().message, language);
         }

@@ -2,11 +2,10 @@
 
 #include "engine/Players.h"
 #include "platform/Fonts.h"
+#include "platform/GameTexts.h"
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QTranslator>
-#include <string>
 
 namespace nf::assets {
 namespace {
@@ -160,12 +159,7 @@ QImage boardPicture(QSize size, qreal scale) {
 
 QImage gameOverPicture(QSize size, qreal scale, const QTranslator* translator) {
     // The board's own words at the end of a match.
-    const auto say = [translator](std::string_view english) {
-        const std::string source(english);
-        const QString translated =
-            translator ? translator->translate("Ninefold", source.c_str()) : QString();
-        return translated.isEmpty() ? QString::fromStdString(source) : translated;
-    };
+    const auto say = [translator](Text text) { return textIn(translator, text); };
     QImage image = canvas(size, kBlue, scale);
     QPainter p(&image);
     begin(p);

@@ -1,64 +1,57 @@
 #include "RulesDocument.h"
 
-#include <QTranslator>
-#include <QtGlobal>
+#include "engine/Text.h"
+#include "platform/GameTexts.h"
+
 #include <vector>
 
 namespace nf::assets {
 namespace {
 
-constexpr const char* kContext = "RulesDocument";
-constexpr const char* kTitle = QT_TRANSLATE_NOOP("RulesDocument", "The Rules of Ninefold");
+constexpr Text kTitle = NF_TEXT("RulesDocument", "The Rules of Ninefold");
 
 struct Section {
-    const char* heading;
-    std::vector<const char*> paragraphs;
+    Text heading;
+    std::vector<Text> paragraphs;
 };
 
 const Section kSections[] = {
-    {QT_TRANSLATE_NOOP("RulesDocument", "The board and the dice"),
-     {QT_TRANSLATE_NOOP(
-          "RulesDocument",
-          "The playing board shows the numbers 1 to 9. Players take turns to throw two dice "
-          "and place counters on the numbers. A covered number stays covered for the rest of "
-          "the turn."),
-      QT_TRANSLATE_NOOP(
-          "RulesDocument",
-          "After each throw the player either covers the number equal to the sum of the dice, "
-          "or covers the two numbers shown by the dice, one after the other. Both dice must be "
-          "used: a die's number can only be taken if the other die's number can be taken too, "
-          "so a double can only be taken as its sum. With a 3 and a 4 the player covers 7, or "
-          "3 and 4. With two 4s the only move is 8.")}},
-    {QT_TRANSLATE_NOOP("RulesDocument", "Scoring and turns"),
-     {QT_TRANSLATE_NOOP("RulesDocument",
-                        "Each number covered scores its own value for the player who covered it."),
-      QT_TRANSLATE_NOOP(
-          "RulesDocument",
-          "The player goes on throwing until a throw allows no valid move; the dice then pass "
-          "to the next player in the order Red, Magenta, Yellow, Green. Double five and double "
-          "six always end a turn, as they never allow a move.")}},
-    {QT_TRANSLATE_NOOP("RulesDocument", "7, 8 and 9"),
-     {QT_TRANSLATE_NOOP(
-         "RulesDocument",
-         "Once 7, 8 and 9 are covered the player may choose to throw a single die for the "
-         "rest of the turn, by ticking the box Throw Just One Die.")}},
-    {QT_TRANSLATE_NOOP("RulesDocument", "Ninefold"),
-     {QT_TRANSLATE_NOOP(
-         "RulesDocument",
-         "A player who covers all nine numbers has made Ninefold: the counters are removed, "
-         "all the numbers are open again, and the same player carries on throwing.")}},
-    {QT_TRANSLATE_NOOP("RulesDocument", "The end of the game"),
-     {QT_TRANSLATE_NOOP(
-         "RulesDocument",
-         "A game has five rounds; in each round every player has one turn. After the fifth "
-         "round the player with the highest total wins. If two or more players share the "
-         "highest total the game is a draw.")}},
-    {QT_TRANSLATE_NOOP("RulesDocument", "Players"),
-     {QT_TRANSLATE_NOOP(
-         "RulesDocument",
-         "Two to four people play at one computer, or one person plays Red against the "
-         "computer, which always plays Magenta. Exit keeps an unfinished game, and Restart "
-         "Previous Game on the title screen continues it.")}},
+    {NF_TEXT("RulesDocument", "The board and the dice"),
+     {NF_TEXT("RulesDocument",
+              "The playing board shows the numbers 1 to 9. Players take turns to throw two dice "
+              "and place counters on the numbers. A covered number stays covered for the rest of "
+              "the turn."),
+      NF_TEXT("RulesDocument",
+              "After each throw the player either covers the number equal to the sum of the dice, "
+              "or covers the two numbers shown by the dice, one after the other. Both dice must be "
+              "used: a die's number can only be taken if the other die's number can be taken too, "
+              "so a double can only be taken as its sum. With a 3 and a 4 the player covers 7, or "
+              "3 and 4. With two 4s the only move is 8.")}},
+    {NF_TEXT("RulesDocument", "Scoring and turns"),
+     {NF_TEXT("RulesDocument",
+              "Each number covered scores its own value for the player who covered it."),
+      NF_TEXT("RulesDocument",
+              "The player goes on throwing until a throw allows no valid move; the dice then pass "
+              "to the next player in the order Red, Magenta, Yellow, Green. Double five and double "
+              "six always end a turn, as they never allow a move.")}},
+    {NF_TEXT("RulesDocument", "7, 8 and 9"),
+     {NF_TEXT("RulesDocument",
+              "Once 7, 8 and 9 are covered the player may choose to throw a single die for the "
+              "rest of the turn, by ticking the box Throw Just One Die.")}},
+    {NF_TEXT("RulesDocument", "Ninefold"),
+     {NF_TEXT("RulesDocument",
+              "A player who covers all nine numbers has made Ninefold: the counters are removed, "
+              "all the numbers are open again, and the same player carries on throwing.")}},
+    {NF_TEXT("RulesDocument", "The end of the game"),
+     {NF_TEXT("RulesDocument",
+              "A game has five rounds; in each round every player has one turn. After the fifth "
+              "round the player with the highest total wins. If two or more players share the "
+              "highest total the game is a draw.")}},
+    {NF_TEXT("RulesDocument", "Players"),
+     {NF_TEXT("RulesDocument",
+              "Two to four people play at one computer, or one person plays Red against the "
+              "computer, which always plays Magenta. Exit keeps an unfinished game, and Restart "
+              "Previous Game on the title screen continues it.")}},
 };
 
 // Rich Text takes 7-bit text: every other character goes as its Unicode number.
@@ -83,11 +76,7 @@ QByteArray paragraph(const QString& text, const char* style) {
 } // namespace
 
 QByteArray rulesDocument(const QTranslator* translator) {
-    const auto say = [translator](const char* english) {
-        const QString translated =
-            translator ? translator->translate(kContext, english) : QString();
-        return translated.isEmpty() ? QString::fromUtf8(english) : translated;
-    };
+    const auto say = [translator](Text text) { return textIn(translator, text); };
     QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\n"
                      "{\\info{\\title " +
                      rtfText(say(kTitle)) +
@@ -96,7 +85,7 @@ QByteArray rulesDocument(const QTranslator* translator) {
     rtf += paragraph(say(kTitle), "\\qc\\b\\fs40");
     for (const Section& section : kSections) {
         rtf += paragraph(say(section.heading), "\\b\\fs28");
-        for (const char* text : section.paragraphs)
+        for (const Text& text : section.paragraphs)
             rtf += paragraph(say(text), "\\fs24");
     }
     rtf += "}\n";

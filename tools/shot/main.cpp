@@ -1,15 +1,13 @@
 // Renders windows to PNG files:
 //   ninefold-shot [--data DIR] [--out DIR] [NAME...]   windows of the catalogue as created
 //   ninefold-shot --in-play [--data DIR] [--out DIR]   every screen as a player sees it
-//   ninefold-shot --texts                               every text to translate, one a line
-//   ninefold-shot --say TEXT                            the text in the system's language
+//   ninefold-shot --say TEXT [--context NAME]           the text in the system's language
 // With no names, every window. Pictures come from the game's folder (by default the
 // program's own folder); --lang CODE ("de") shows the windows in that language, as
 // translated in the game folder. --help prints the options; an option it does not know is
 // refused with them, exit code 2.
 #include "ScreensInPlay.h"
 #include "WindowShot.h"
-#include "front/TextsToTranslate.h"
 #include "platform/GameFolder.h"
 #include "platform/GameTexts.h"
 #include "screens/Screens.h"
@@ -41,12 +39,15 @@ int main(int argc, char** argv) {
     const QCommandLineOption langOption(
         QStringLiteral("lang"), QStringLiteral("The language to show the windows in (\"de\")."),
         QStringLiteral("CODE"));
-    const QCommandLineOption textsOption(QStringLiteral("texts"),
-                                         QStringLiteral("Lists every text to translate."));
     const QCommandLineOption sayOption(QStringLiteral("say"),
                                        QStringLiteral("Prints TEXT in the system's language."),
                                        QStringLiteral("TEXT"));
-    parser.addOptions({dataOption, outOption, inPlayOption, langOption, textsOption, sayOption});
+    const QCommandLineOption contextOption(
+        QStringLiteral("context"),
+        QStringLiteral("The context of the text to --say, as the translations name it (Board "
+                       "by default)."),
+        QStringLiteral("NAME"), QStringLiteral("Board"));
+    parser.addOptions({dataOption, outOption, inPlayOption, langOption, sayOption, contextOption});
     parser.addPositionalArgument(QStringLiteral("names"), QStringLiteral("Windows to render."),
                                  QStringLiteral("[NAME...]"));
     if (!parser.parse(QCoreApplication::arguments())) {
@@ -64,12 +65,9 @@ int main(int argc, char** argv) {
     if (parser.isSet(sayOption)) {
         // As the game chooses its language at start-up.
         nf::installTranslation(nf::GameFolder(data));
-        std::printf("%s\n", qPrintable(nf::gameText(parser.value(sayOption).toStdString())));
-        return 0;
-    }
-    if (parser.isSet(textsOption)) {
-        for (const std::string& text : nf::textsToTranslate())
-            std::printf("%s\n", text.c_str());
+        const std::string context = parser.value(contextOption).toStdString();
+        const std::string text = parser.value(sayOption).toStdString();
+        std::printf("%s\n", qPrintable(nf::gameText({context, text})));
         return 0;
     }
     QDir().mkpath(out);
