@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <array>
+#include <cstring>
 #include <iostream>
 
 namespace nf {
@@ -79,6 +80,15 @@ std::optional<int> answerCommandLine(int argc, char** argv, StartOptions& option
     // ends with 0.
     if (!parser.parse(app.arguments()))
         return refuse(parser.errorText());
+    // Qt reads its options' values only as the next word (-style= aside).
+    for (const QString& argument : app.arguments())
+        for (const char* name : kQtOptionsWithValue)
+            if (argument.startsWith(QLatin1Char('-') + QLatin1String(name) + QLatin1Char('=')) ||
+                argument.startsWith(QLatin1String("--") + QLatin1String(name) + QLatin1Char('=')))
+                if (std::strcmp(name, "style") != 0 && std::strcmp(name, "stylesheet") != 0 &&
+                    std::strcmp(name, "qmljsdebugger") != 0)
+                    return refuse(QStringLiteral("Qt takes -%1 VALUE, not %2")
+                                      .arg(QLatin1String(name), argument));
     if (!parser.positionalArguments().isEmpty())
         return refuse(QStringLiteral("no file or other argument is taken: ") +
                       parser.positionalArguments().join(' '));

@@ -139,7 +139,7 @@ PlatformChoice followTheNamed(const Session& s, const std::string& command) {
             return {{},
                     {},
                     "Ninefold could not start Qt's platform " + quoted(s.named) + " (" + s.namedBy +
-                        "): it is not installed here or cannot connect" + hint};
+                        "): it is not installed here, cannot connect or has no screen" + hint};
         const std::string state = name == "xcb" ? xState(s) : waylandState(s);
         if (states.find(state) == std::string::npos)
             states += (states.empty() ? "" : "; ") + state;

@@ -3,7 +3,6 @@
 #include <QString>
 #include <QtGlobal>
 #include <cstdio>
-#include <cstring>
 #include <unistd.h>
 
 namespace nf {
@@ -16,19 +15,15 @@ std::string& failureLine() {
 
 QtMessageHandler previousHandler = nullptr;
 
-void duringStart(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+// What Qt and its plugins say on the way (a missing plugin, a display that does not answer)
+// is for the failure's one line, or does not matter once the start has succeeded.
+void duringStart(QtMsgType type, const QMessageLogContext&, const QString&) {
     if (type == QtFatalMsg) {
         const std::string& line = failureLine();
         std::fprintf(stderr, "%s\n", line.c_str());
         std::fflush(stderr);
         _exit(2);
     }
-    if (context.category && std::strncmp(context.category, "qt.qpa", 6) == 0)
-        return;
-    if (previousHandler)
-        previousHandler(type, context, message);
-    else
-        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
 } // namespace

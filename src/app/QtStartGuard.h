@@ -7,7 +7,7 @@ namespace nf {
 
 // Around the construction of the application object: when Qt cannot start its platform after
 // all, the program ends with one line of words and exit code 2 instead of Qt's abort and its
-// advice to reinstall; the platform plugins' own complaints on the way are kept back. Also
+// advice to reinstall; what Qt and its plugins say on the way is kept back. Also
 // gives Qt the platform chosen for the game, only for the start, so that programs the game
 // starts later (the desktop's "open") see the environment as it was.
 class QtStartGuard {

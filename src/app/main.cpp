@@ -10,6 +10,7 @@
 #include "platform/SoundModule.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <iostream>
 #include <memory>
 
@@ -24,7 +25,14 @@ std::unique_ptr<QApplication> startQt(int& argc, char** argv, const nf::StartOpt
         return nullptr;
     }
     const nf::QtStartGuard guard(choice.platform, choice.failure);
-    return std::make_unique<QApplication>(argc, argv);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    // A platform may start without a screen to show anything on (linuxfb without a frame
+    // buffer): Qt would abort at the first window.
+    if (!QGuiApplication::primaryScreen()) {
+        std::cerr << choice.failure << '\n';
+        return nullptr;
+    }
+    return app;
 }
 
 } // namespace

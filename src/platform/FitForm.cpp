@@ -10,6 +10,15 @@ namespace nf {
 namespace {
 constexpr int kOuterWidth = 800;
 constexpr int kOuterHeight = 600;
+
+// Decorations are known once the window manager has framed the window; before that the
+// frame and the client area coincide. A window designed without a title bar has none of its
+// own: a manager that frames it anyway (twm) must not shrink its controls out of sight.
+QSize decorationOf(const QWidget* window) {
+    if (window->windowFlags().testFlag(Qt::FramelessWindowHint))
+        return {};
+    return window->frameGeometry().size() - window->geometry().size();
+}
 } // namespace
 
 QPoint centredPosition(const QRect& screen, const QSize& outer) {
@@ -21,8 +30,7 @@ bool refitIfFrameChanged(QWidget* window) {
     const QVariant fitted = window->property(kFittedDecoration);
     if (!fitted.isValid())
         return false;
-    const QSize decoration = window->frameGeometry().size() - window->geometry().size();
-    if (decoration == fitted.toSize())
+    if (decorationOf(window) == fitted.toSize())
         return false;
     if (window->property(kCentredOnly).toBool())
         centreform(window);
@@ -32,12 +40,6 @@ bool refitIfFrameChanged(QWidget* window) {
 }
 
 namespace {
-
-// Decorations are known once the window manager has framed the window; before that the
-// frame and the client area coincide.
-QSize decorationOf(const QWidget* window) {
-    return window->frameGeometry().size() - window->geometry().size();
-}
 
 QRect screenOf(const QWidget* window) {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();

@@ -14,8 +14,11 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iostream>
 #include <limits>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace nf::sim {
 namespace {
@@ -169,8 +172,19 @@ Command compare(Words& words) {
 
 int replayFile(const std::string& path, bool review, std::istream& in, std::ostream& out,
                std::ostream& err) {
-    if (path == "-")
+    if (path == "-") {
+        // A read error on a stream looks like its end: what standard input is, is asked first.
+        struct stat input {};
+        if (&in == &std::cin && fstat(STDIN_FILENO, &input) != 0) {
+            err << "ninefold-sim: cannot read standard input: " << std::strerror(errno) << '\n';
+            return 2;
+        }
+        if (&in == &std::cin && S_ISDIR(input.st_mode)) {
+            err << "ninefold-sim: cannot read standard input: a directory, not a script\n";
+            return 2;
+        }
         return replay(in, out, err, review);
+    }
     std::error_code unknown;
     if (std::filesystem::is_directory(path, unknown)) {
         err << "ninefold-sim: cannot read " << path << ": a directory, not a script\n";
