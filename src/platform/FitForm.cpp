@@ -16,7 +16,7 @@ constexpr int kOuterHeight = 600;
 // own: a manager that frames it anyway (twm) must not shrink its controls out of sight.
 QSize decorationOf(const QWidget* window) {
     if (window->windowFlags().testFlag(Qt::FramelessWindowHint))
-        return {};
+        return QSize(0, 0); // not QSize(), which is -1 by -1
     return window->frameGeometry().size() - window->geometry().size();
 }
 } // namespace
