@@ -139,6 +139,15 @@ void rolling(const QString& data) {
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
+    constexpr const char* kUsage = "usage: ninefold-bench engine|windows|rolling\n";
+    if (mode == "--help" || mode == "-h") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (mode != "engine" && mode != "windows" && mode != "rolling") {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
     if (mode == "engine") {
         engine();
         return 0;
@@ -149,11 +158,7 @@ int main(int argc, char** argv) {
     const QString data = QCoreApplication::applicationDirPath();
     if (mode == "windows")
         windows(data);
-    else if (mode == "rolling")
+    else
         rolling(data);
-    else {
-        std::fprintf(stderr, "usage: ninefold-bench engine|windows|rolling\n");
-        return 2;
-    }
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 #include <xcb/damage.h>
@@ -43,8 +44,14 @@ bool waitForDamage(xcb_connection_t* c, xcb_window_t window) {
 } // namespace
 
 int main(int argc, char** argv) {
+    constexpr const char* kUsage = "usage: first-frame PROGRAM [ARG...]\nStarts PROGRAM and "
+                                   "prints the milliseconds until its first window is drawn.\n";
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: first-frame PROGRAM [ARG...]\n");
+        std::fputs(kUsage, stderr);
         return 2;
     }
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
