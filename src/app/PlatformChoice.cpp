@@ -1,9 +1,9 @@
 #include "PlatformChoice.h"
 
 #include "CommandLine.h"
+#include "platform/BackdropHints.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <sys/socket.h>
@@ -21,33 +21,6 @@ std::string variable(const char* name) {
     return value ? value : "";
 }
 
-bool supports(xcb_connection_t* c, const char* name) {
-    const auto atomCookie =
-        xcb_intern_atom(c, 1, static_cast<std::uint16_t>(std::strlen(name)), name);
-    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(c, atomCookie, nullptr);
-    const xcb_atom_t wanted = atom ? atom->atom : xcb_atom_t{XCB_ATOM_NONE};
-    std::free(atom);
-    const char* list = "_NET_SUPPORTED";
-    const auto listCookie =
-        xcb_intern_atom(c, 1, static_cast<std::uint16_t>(std::strlen(list)), list);
-    xcb_intern_atom_reply_t* listAtom = xcb_intern_atom_reply(c, listCookie, nullptr);
-    const xcb_atom_t supported = listAtom ? listAtom->atom : xcb_atom_t{XCB_ATOM_NONE};
-    std::free(listAtom);
-    if (wanted == XCB_ATOM_NONE || supported == XCB_ATOM_NONE)
-        return false;
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    xcb_get_property_reply_t* reply = xcb_get_property_reply(
-        c, xcb_get_property(c, 0, root, supported, XCB_ATOM_ATOM, 0, 4096), nullptr);
-    if (!reply)
-        return false;
-    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
-    const auto count =
-        static_cast<std::size_t>(xcb_get_property_value_length(reply)) / sizeof(xcb_atom_t);
-    const bool found = std::find(atoms, atoms + count, wanted) != atoms + count;
-    std::free(reply);
-    return found;
-}
-
 // Whether an X server answers at `display`, and whether its window manager keeps a window
 // below the others when asked.
 std::pair<bool, bool> probeX(const std::string& display) {
@@ -55,7 +28,7 @@ std::pair<bool, bool> probeX(const std::string& display) {
         return {false, false};
     xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
     const bool answers = xcb_connection_has_error(connection) == 0;
-    const bool keepsBelow = answers && supports(connection, "_NET_WM_STATE_BELOW");
+    const bool keepsBelow = answers && windowManagerKeepsBelow(connection);
     xcb_disconnect(connection);
     return {answers, keepsBelow};
 }

@@ -71,22 +71,25 @@ void remindWindowManagerOfBackdrop(QWidget* window) {
     xcb_flush(c);
 }
 
-bool windowManagerKeepsBelow() {
-    xcb_connection_t* c = x11Connection();
-    if (!c)
-        return false;
+bool windowManagerKeepsBelow(xcb_connection_t* c) {
     const xcb_atom_t below = atom(c, kStates[2]);
     const auto cookie =
-        xcb_get_property(c, 0, rootOf(c), atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 1024);
+        xcb_get_property(c, 0, rootOf(c), atom(c, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 4096);
     xcb_get_property_reply_t* reply = xcb_get_property_reply(c, cookie, nullptr);
     if (!reply)
         return false;
     const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
-    const int count = xcb_get_property_value_length(reply) / static_cast<int>(sizeof(xcb_atom_t));
+    const auto count =
+        static_cast<std::size_t>(xcb_get_property_value_length(reply)) / sizeof(xcb_atom_t);
     const bool keeps =
         below != XCB_ATOM_NONE && std::find(atoms, atoms + count, below) != atoms + count;
     std::free(reply);
     return keeps;
+}
+
+bool windowManagerKeepsBelow() {
+    xcb_connection_t* c = x11Connection();
+    return c && windowManagerKeepsBelow(c);
 }
 
 bool onWayland() {

@@ -1,6 +1,7 @@
 #pragma once
 
 class QWidget;
+struct xcb_connection_t;
 
 namespace nf {
 
@@ -17,6 +18,8 @@ void remindWindowManagerOfBackdrop(QWidget* window);
 // Whether the X11 window manager says it keeps a window below the others when asked
 // (_NET_WM_STATE_BELOW); false without one (twm), with weston's, and off X11.
 bool windowManagerKeepsBelow();
+// The same, asked over a connection of one's own (before Qt has one).
+bool windowManagerKeepsBelow(xcb_connection_t* connection);
 
 // Whether the program runs as a Wayland client, where it can neither place nor raise its
 // windows and a window is kept above another only as its child (transient parent).
