@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+#include <algorithm>
 
 namespace nf {
 
@@ -67,8 +68,11 @@ void LabelControl::fitText() {
     singleLine_ = true;
     const QFontMetrics metrics(font());
     const QMargins m = contentsMargins();
+    // As tall as the line the text takes, in every face that draws it.
+    const int line = metrics.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), Qt::AlignLeft, text())
+                         .height();
     resize(metrics.horizontalAdvance(text()) + m.left() + m.right(),
-           metrics.height() + m.top() + m.bottom());
+           std::max(metrics.height(), line) + m.top() + m.bottom());
 }
 
 void LabelControl::setShrinksToFit(double designedPoints) {
@@ -121,11 +125,28 @@ bool LabelControl::textInside() const {
     const QFontMetrics metrics(font());
     const QRect area = contentsRect();
     if (singleLine_ || area.height() < 2 * metrics.lineSpacing())
-        return metrics.horizontalAdvance(text()) <= area.width();
+        return metrics.horizontalAdvance(text()) <= area.width() && inkWithinHeight();
     const QRect needed =
         metrics.boundingRect(QRect(0, 0, area.width(), 1 << 20),
                              static_cast<int>(alignment()) | Qt::TextWordWrap, text());
     return needed.width() <= area.width() && needed.height() <= area.height();
+}
+
+// A label of one line may be shorter than its face's line, as designed. A line drawn partly in
+// a face with a taller line (Japanese, Chinese) sits lower: none of its ink may fall above or
+// below the label.
+bool LabelControl::inkWithinHeight() const {
+    const QRect area = contentsRect();
+    if (text().isEmpty() || area.isEmpty())
+        return true;
+    const int h = area.height();
+    QImage ink(area.width(), 3 * h, QImage::Format_Alpha8);
+    ink.fill(0);
+    QPainter p(&ink);
+    p.setFont(font());
+    p.drawText(QRect(0, h, area.width(), h), textFlags(), text());
+    p.end();
+    return !anyPixelIn(ink, QRegion(0, 0, area.width(), h) + QRegion(0, 2 * h, area.width(), h));
 }
 
 void LabelControl::paintEvent(QPaintEvent*) {

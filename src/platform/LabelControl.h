@@ -63,6 +63,7 @@ private:
     int textFlags() const;
     bool textInside() const;
     bool textShowsWhole() const;
+    bool inkWithinHeight() const;
 
     QColor fore_{0, 0, 0};
     std::optional<QColor> back_;
