@@ -21,7 +21,8 @@ bool tahomaAvailable() {
 // for them may take Chinese forms for Japanese or the reverse: Noto CJK (fonts-noto-cjk) in the
 // language's own forms comes after the designed face.
 QStringList scriptFaces(const QString& language, bool serif) {
-    const QString kind = serif ? QStringLiteral("Noto Serif CJK ") : QStringLiteral("Noto Sans CJK ");
+    const QString kind =
+        serif ? QStringLiteral("Noto Serif CJK ") : QStringLiteral("Noto Sans CJK ");
     if (language == QLatin1String("ja"))
         return {kind + QLatin1String("JP")};
     if (language.startsWith(QLatin1String("zh")))
@@ -51,7 +52,8 @@ QFont Fonts::font(const QString& face, double points, bool bold) {
 
 QFont Fonts::font(const QString& face, double points, bool bold, const QString& language) {
     QFont f(family(face));
-    const QStringList faces = scriptFaces(language, f.family() == QLatin1String("Liberation Serif"));
+    const QStringList faces =
+        scriptFaces(language, f.family() == QLatin1String("Liberation Serif"));
     if (!faces.isEmpty())
         f.setFamilies(QStringList{f.family()} + faces);
     f.setPixelSize(pixelSize(points));

@@ -8,7 +8,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace nf {
 
@@ -68,11 +70,11 @@ void LabelControl::fitText() {
     singleLine_ = true;
     const QFontMetrics metrics(font());
     const QMargins m = contentsMargins();
-    // As tall as the line the text takes, in every face that draws it.
-    const int line = metrics.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), Qt::AlignLeft, text())
-                         .height();
     resize(metrics.horizontalAdvance(text()) + m.left() + m.right(),
-           std::max(metrics.height(), line) + m.top() + m.bottom());
+           metrics.height() + m.top() + m.bottom());
+    // Taller where letters of another face (Japanese, Chinese) reach below the line.
+    for (int more = 0; more < metrics.height() / 2 && !inkWithinHeight(); ++more)
+        resize(width(), height() + 1);
 }
 
 void LabelControl::setShrinksToFit(double designedPoints) {
@@ -96,7 +98,7 @@ int LabelControl::textFlags() const {
 QRect LabelControl::drawnArea() const {
     if (back_ || sunken_)
         return rect();
-    return QFontMetrics(font()).boundingRect(contentsRect(), textFlags(), text()) & contentsRect();
+    return QFontMetrics(font()).boundingRect(textArea(), textFlags(), text()) & contentsRect();
 }
 
 bool LabelControl::textFits() const {
@@ -116,7 +118,7 @@ bool LabelControl::textShowsWhole() const {
     QPainter p(&ink);
     p.setFont(font());
     p.setClipRect(contentsRect());
-    p.drawText(contentsRect(), textFlags(), text());
+    p.drawText(textArea(), textFlags(), text());
     p.end();
     return !anyPixelIn(ink, covered);
 }
@@ -132,6 +134,27 @@ bool LabelControl::textInside() const {
     return needed.width() <= area.width() && needed.height() <= area.height();
 }
 
+// Where the text is drawn: the label's area, raised where a face with a taller line (Japanese,
+// Chinese letters) draws part of the first line, so that its baseline lies where the designed
+// face puts it and the letters sit in the label as the designed ones do.
+QRect LabelControl::textArea() const {
+    const QRect area = contentsRect();
+    QTextLayout layout(text(), font());
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (line.isValid())
+        line.setLineWidth(area.width());
+    layout.endLayout();
+    if (!line.isValid())
+        return area;
+    // Never so far that the tallest letter would rise out of the label.
+    const QFontMetrics metrics(font());
+    const int ascent = static_cast<int>(std::floor(line.ascent()));
+    const int raise =
+        std::min(ascent - metrics.ascent(), ascent + metrics.tightBoundingRect(text()).top());
+    return raise > 0 ? area.translated(0, -raise) : area;
+}
+
 // A label of one line may be shorter than its face's line, as designed. A line drawn partly in
 // a face with a taller line (Japanese, Chinese) sits lower: none of its ink may fall above or
 // below the label.
@@ -144,7 +167,7 @@ bool LabelControl::inkWithinHeight() const {
     ink.fill(0);
     QPainter p(&ink);
     p.setFont(font());
-    p.drawText(QRect(0, h, area.width(), h), textFlags(), text());
+    p.drawText(textArea().translated(-area.left(), h - area.top()), textFlags(), text());
     p.end();
     return !anyPixelIn(ink, QRegion(0, 0, area.width(), h) + QRegion(0, 2 * h, area.width(), h));
 }
@@ -155,8 +178,8 @@ void LabelControl::paintEvent(QPaintEvent*) {
         p.fillRect(rect(), *back_);
     const int flags = textFlags();
     p.setFont(font());
-    const QRect area = contentsRect();
-    p.setClipRect(area);
+    p.setClipRect(contentsRect());
+    const QRect area = textArea();
     if (isEnabled()) {
         p.setPen(fore_);
         p.drawText(area, flags, text());

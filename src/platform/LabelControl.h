@@ -64,6 +64,7 @@ private:
     bool textInside() const;
     bool textShowsWhole() const;
     bool inkWithinHeight() const;
+    QRect textArea() const;
 
     QColor fore_{0, 0, 0};
     std::optional<QColor> back_;
