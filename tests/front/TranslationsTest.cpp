@@ -11,6 +11,7 @@
 #include "support/ProgramHarness.h"
 
 #include <QFile>
+#include <QPainter>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
@@ -138,6 +139,61 @@ TEST(Translations, EveryTextFitsItsControlInEveryLanguage) {
         }
         h.ui().round->showText(gameText(kEndOfGameCaption));
         expectFits(h.ui().round, language);
+    }
+}
+
+// Where a picture differs from its top left pixel, cut to the rectangle that holds all of it.
+QImage inkOf(const QImage& picture) {
+    const QRgb ground = picture.pixel(0, 0);
+    QRect box;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixel(x, y) != ground)
+                box |= QRect(x, y, 1, 1);
+    QImage ink(box.size(), QImage::Format_Mono);
+    for (int y = 0; y < box.height(); ++y)
+        for (int x = 0; x < box.width(); ++x)
+            ink.setPixel(x, y, picture.pixel(box.x() + x, box.y() + y) != ground ? 1 : 0);
+    return ink;
+}
+
+// The text as the font draws it on its own, black on white, as the label places it.
+QImage drawnBy(const QFont& font, const LabelControl& label, const QString& text) {
+    QImage picture(label.size(), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter p(&picture);
+    p.setFont(font);
+    p.drawText(label.contentsRect(), static_cast<int>(label.alignment()), text);
+    return picture;
+}
+
+// A board in Russian and in Japanese shows its message in the letters of the face that has
+// them: the label's pixels are the text as that face draws it on its own, and no two letters
+// look alike, as the one box a face draws for every letter it lacks would.
+TEST(Translations, CyrillicAndJapaneseMessagesShowTheirLettersNotBoxes) {
+    for (const auto& [language, face] :
+         {std::pair{"ru", "Liberation Sans"}, std::pair{"ja", "Noto Sans CJK JP"}}) {
+        SCOPED_TRACE(language);
+        const Speaking speaking(language);
+        test::BoardHarness h;
+        h.openNew(2);
+        LabelControl& message = *h.ui().message;
+        ASSERT_EQ(message.text(), gameText(turnMessage(0)));
+        QFont alone = message.font();
+        alone.setFamilies({QString::fromLatin1(face)});
+        EXPECT_EQ(inkOf(message.grab().toImage()), inkOf(drawnBy(alone, message, message.text())));
+        std::set<QString> letters;
+        for (const QChar letter : message.text())
+            if (!letter.isSpace())
+                letters.insert(letter);
+        std::set<QByteArray> looks;
+        for (const QString& letter : letters) {
+            const QImage ink = inkOf(drawnBy(message.font(), message, letter));
+            looks.insert(QByteArray(reinterpret_cast<const char*>(ink.constBits()),
+                                    static_cast<qsizetype>(ink.sizeInBytes())) +
+                         QByteArray::number(ink.width()));
+        }
+        EXPECT_EQ(looks.size(), letters.size());
     }
 }
 
