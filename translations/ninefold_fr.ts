@@ -258,7 +258,7 @@
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="51"/>
         <source>Two to four people play at one computer, or one person plays Red against the computer, which always plays Magenta. Exit keeps an unfinished game, and Restart Previous Game on the title screen continues it.</source>
-        <translation>Deux à quatre personnes jouent sur un même ordinateur, ou une personne joue Rouge contre l’ordinateur, qui joue toujours Magenta. «&#xa0;Quitter&#xa0;» garde une partie inachevée, et «&#xa0;Reprendre la partie précédente&#xa0;» sur l’écran d’accueil la poursuit.</translation>
+        <translation>Deux à quatre personnes jouent sur un même ordinateur, ou une personne joue Rouge contre l’ordinateur, qui joue toujours Magenta. «&#xa0;Sortir&#xa0;» garde une partie inachevée, et «&#xa0;Reprendre la partie précédente&#xa0;» sur l’écran d’accueil la poursuit.</translation>
     </message>
 </context>
 <context>
