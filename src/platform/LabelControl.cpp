@@ -91,8 +91,10 @@ void LabelControl::refitText() {
     showText(text());
 }
 
+// Drawn whole, however tall its line: the painter's clip is the label's area, and a text raised
+// over its rectangle (textArea) or measured for its ink must not be cut to that rectangle.
 int LabelControl::textFlags() const {
-    return static_cast<int>(alignment()) | (singleLine_ ? 0 : Qt::TextWordWrap);
+    return static_cast<int>(alignment()) | (singleLine_ ? 0 : Qt::TextWordWrap) | Qt::TextDontClip;
 }
 
 QRect LabelControl::drawnArea() const {
