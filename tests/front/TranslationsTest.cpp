@@ -144,20 +144,18 @@ TEST(Translations, EveryTextFitsItsControlInEveryLanguage) {
 
 // Where a picture differs from its top left pixel, cut to the rectangle that holds all of it.
 QImage inkOf(const QImage& picture) {
-    const QRgb ground = picture.pixel(0, 0);
+    QImage ink(picture.size(), QImage::Format_Grayscale8);
     QRect box;
     for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            if (picture.pixel(x, y) != ground)
-                box |= QRect(x, y, 1, 1);
-    QImage ink(box.size(), QImage::Format_Mono);
-    for (int y = 0; y < box.height(); ++y)
-        for (int x = 0; x < box.width(); ++x)
-            ink.setPixel(x, y, picture.pixel(box.x() + x, box.y() + y) != ground ? 1 : 0);
-    return ink;
+        for (int x = 0; x < picture.width(); ++x) {
+            const bool drawn = picture.pixel(x, y) != picture.pixel(0, 0);
+            ink.scanLine(y)[x] = drawn ? 255 : 0;
+            box |= drawn ? QRect(x, y, 1, 1) : QRect();
+        }
+    return ink.copy(box);
 }
 
-// The text as the font draws it on its own, black on white, as the label places it.
+// The text as the font draws it on its own, as the label places it.
 QImage drawnBy(const QFont& font, const LabelControl& label, const QString& text) {
     QImage picture(label.size(), QImage::Format_RGB32);
     picture.fill(Qt::white);
@@ -182,18 +180,13 @@ TEST(Translations, CyrillicAndJapaneseMessagesShowTheirLettersNotBoxes) {
         QFont alone = message.font();
         alone.setFamilies({QString::fromLatin1(face)});
         EXPECT_EQ(inkOf(message.grab().toImage()), inkOf(drawnBy(alone, message, message.text())));
-        std::set<QString> letters;
-        for (const QChar letter : message.text())
-            if (!letter.isSpace())
-                letters.insert(letter);
-        std::set<QByteArray> looks;
-        for (const QString& letter : letters) {
-            const QImage ink = inkOf(drawnBy(message.font(), message, letter));
-            looks.insert(QByteArray(reinterpret_cast<const char*>(ink.constBits()),
-                                    static_cast<qsizetype>(ink.sizeInBytes())) +
-                         QByteArray::number(ink.width()));
-        }
-        EXPECT_EQ(looks.size(), letters.size());
+        const QString letters = QString(message.text()).remove(QLatin1Char(' '));
+        QList<QImage> looks;
+        for (const QChar letter : letters)
+            if (const QImage ink = inkOf(drawnBy(message.font(), message, letter));
+                !looks.contains(ink))
+                looks << ink;
+        EXPECT_EQ(looks.size(), QSet<QChar>(letters.begin(), letters.end()).size());
     }
 }
 
