@@ -203,7 +203,7 @@
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="26"/>
         <source>After each throw the player either covers the number equal to the sum of the dice, or covers the two numbers shown by the dice, one after the other. Both dice must be used: a die&apos;s number can only be taken if the other die&apos;s number can be taken too, so a double can only be taken as its sum. With a 3 and a 4 the player covers 7, or 3 and 4. With two 4s the only move is 8.</source>
-        <translation>Dopo ogni lancio il giocatore copre o il numero pari alla somma dei dadi, oppure, uno dopo l’altro, i due numeri indicati dai dadi. Vanno usati entrambi i dadi: il numero di un dado si può prendere solo se si può prendere anche quello dell’altro, quindi un doppio vale solo come somma. Con un 3 e un 4 il giocatore copre il 7, oppure il 3 e il 4. Con due 4 l’unica mossa è l’8.</translation>
+        <translation>Dopo ogni lancio il giocatore copre o il numero uguale alla somma dei dadi, oppure, uno dopo l’altro, i due numeri indicati dai dadi. Vanno usati entrambi i dadi: il numero di un dado si può prendere solo se si può prendere anche quello dell’altro, quindi un doppio vale solo come somma. Con un 3 e un 4 il giocatore copre il 7, oppure il 3 e il 4. Con due 4 l’unica mossa è l’8.</translation>
     </message>
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="32"/>
@@ -228,7 +228,7 @@
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="40"/>
         <source>Once 7, 8 and 9 are covered the player may choose to throw a single die for the rest of the turn, by ticking the box Throw Just One Die.</source>
-        <translation>Quando il 7, l’8 e il 9 sono coperti, il giocatore può scegliere di lanciare un solo dado per il resto del turno, spuntando la casella «Lancia un solo dado».</translation>
+        <translation>Quando il 7, l’8 e il 9 sono coperti, il giocatore può scegliere di lanciare un solo dado per il resto del turno, spuntando la casella di controllo «Lancia un solo dado».</translation>
     </message>
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="43"/>
@@ -258,7 +258,7 @@
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="53"/>
         <source>Two to four people play at one computer, or one person plays Red against the computer, which always plays Magenta. Exit keeps an unfinished game, and Restart Previous Game on the title screen continues it.</source>
-        <translation>Da due a quattro persone giocano allo stesso computer, oppure una persona gioca con il Rosso contro il computer, che gioca sempre con il Magenta. «Esci» conserva una partita non finita, e «Riprendi partita precedente» nella schermata iniziale permette di continuarla.</translation>
+        <translation>Da due a quattro persone giocano allo stesso computer, oppure una persona gioca con il Rosso contro il computer, che gioca sempre con il Magenta. «Esci» salva una partita non finita, e «Riprendi partita precedente» nella schermata iniziale permette di continuarla.</translation>
     </message>
 </context>
 <context>
@@ -420,7 +420,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="210"/>
         <source>If a player manages to cover the numbers 7, 8 and 9, they can opt to throw a single die for their subsequent throws. The program will offer a check box at this point. Click the check box to choose to throw a single die.</source>
-        <translation>Se un giocatore riesce a coprire il 7, l’8 e il 9, può scegliere di lanciare un solo dado nei lanci successivi. A quel punto il programma mostra una casella. Spunta la casella per lanciare un solo dado.</translation>
+        <translation>Se un giocatore riesce a coprire il 7, l’8 e il 9, può scegliere di usare un solo dado nei lanci successivi. A quel punto il programma mostra una casella di controllo: spuntala per lanciare un solo dado.</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="215"/>
