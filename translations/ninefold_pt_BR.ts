@@ -248,7 +248,7 @@
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="48"/>
         <source>A game has five rounds; in each round every player has one turn. After the fifth round the player with the highest total wins. If two or more players share the highest total the game is a draw.</source>
-        <translation>Um jogo tem cinco rodadas; em cada rodada, cada jogador joga uma vez. Depois da quinta rodada, vence o jogador com mais pontos. Se dois ou mais jogadores empatarem com o maior total, o jogo termina empatado.</translation>
+        <translation>Um jogo tem cinco rodadas; em cada rodada, cada jogador joga uma vez. Depois da quinta rodada, vence o jogador com mais pontos. Se dois ou mais jogadores tiverem o mesmo total mais alto, o jogo termina em empate.</translation>
     </message>
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="52"/>
@@ -258,7 +258,7 @@
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="53"/>
         <source>Two to four people play at one computer, or one person plays Red against the computer, which always plays Magenta. Exit keeps an unfinished game, and Restart Previous Game on the title screen continues it.</source>
-        <translation>De duas a quatro pessoas jogam no mesmo computador, ou uma pessoa joga com o Vermelho contra o computador, que sempre joga com o Magenta. “Sair” guarda um jogo não terminado, e “Retomar jogo anterior”, na tela inicial, continua esse jogo.</translation>
+        <translation>Duas a quatro pessoas jogam no mesmo computador, ou uma pessoa joga com o Vermelho contra o computador, que sempre joga com o Magenta. “Sair” salva um jogo não terminado, e “Retomar jogo anterior”, na tela inicial, permite continuá-lo.</translation>
     </message>
 </context>
 <context>
@@ -292,7 +292,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="75"/>
         <source>The game is designed for 2 - 4 players or one player against the computer. To begin the game click the button corresponding to the number of players. Players then take their turn in the following order: Red, Magenta, Yellow, Green. </source>
-        <translation>O jogo é para 2 a 4 jogadores ou para um jogador contra o computador. Para começar, clique no botão com o número de jogadores. Os jogadores jogam então, cada um na sua vez, nesta ordem: Vermelho, Magenta, Amarelo, Verde.</translation>
+        <translation>O jogo é para 2 a 4 jogadores ou para um jogador contra o computador. Para começar, clique no botão com o número de jogadores. Os jogadores jogam então nesta ordem: Vermelho, Magenta, Amarelo, Verde.</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="81"/>
@@ -385,7 +385,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="174"/>
         <source>The player continues to throw the dice until they cannot make a valid move with their throw. It is then the turn of the next player. If a player throws a double five or a double six, it is always the end of their turn, as there is never a valid move for these throws.</source>
-        <translation>O jogador continua lançando os dados até que o lançamento não permita mais nenhuma jogada válida. Aí é a vez do próximo jogador. Uma dupla de cinco ou de seis sempre encerra a vez, pois com esses lançamentos nunca há jogada válida.</translation>
+        <translation>O jogador continua lançando os dados até que o lançamento não permita mais nenhuma jogada válida. Então é a vez do próximo jogador. Uma dupla de cinco ou de seis sempre encerra a vez, pois com esses lançamentos nunca há jogada válida.</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="189"/>
