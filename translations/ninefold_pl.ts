@@ -203,7 +203,7 @@
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="26"/>
         <source>After each throw the player either covers the number equal to the sum of the dice, or covers the two numbers shown by the dice, one after the other. Both dice must be used: a die&apos;s number can only be taken if the other die&apos;s number can be taken too, so a double can only be taken as its sum. With a 3 and a 4 the player covers 7, or 3 and 4. With two 4s the only move is 8.</source>
-        <translation>Po każdym rzucie gracz zakrywa albo liczbę równą sumie oczek na kostkach, albo – jedną po drugiej – obie liczby wyrzucone na kostkach. Trzeba wykorzystać obie kostki: liczbę z jednej kostki można wziąć tylko wtedy, gdy da się wziąć także liczbę z drugiej, dlatego dublet liczy się tylko jako suma. Przy 3 i 4 gracz zakrywa 7 albo 3 i 4. Przy dwóch czwórkach jedynym ruchem jest 8.</translation>
+        <translation>Po każdym rzucie gracz zakrywa albo liczbę równą sumie oczek na kostkach, albo – jedną po drugiej – obie liczby wyrzucone na kostkach. Trzeba wykorzystać obie kostki: liczbę z jednej kostki można wziąć tylko wtedy, gdy da się wziąć także liczbę z drugiej, dlatego dublet liczy się tylko jako suma. Przy 3 i 4 gracz zakrywa albo 7, albo 3 i 4. Przy dwóch czwórkach jedynym ruchem jest 8.</translation>
     </message>
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="32"/>
@@ -258,7 +258,7 @@
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="53"/>
         <source>Two to four people play at one computer, or one person plays Red against the computer, which always plays Magenta. Exit keeps an unfinished game, and Restart Previous Game on the title screen continues it.</source>
-        <translation>Od dwóch do czterech osób gra przy jednym komputerze albo jedna osoba gra Czerwonym przeciw komputerowi, który zawsze gra Purpurowym. „Wyjdź” zachowuje niedokończoną grę, a „Wznów poprzednią grę” na ekranie tytułowym pozwala ją dokończyć.</translation>
+        <translation>Od dwóch do czterech osób gra przy jednym komputerze albo jedna osoba gra Czerwonym przeciw komputerowi, który zawsze gra Purpurowym. „Wyjdź” zachowuje niedokończoną grę, a „Wznów poprzednią grę” na ekranie tytułowym pozwala ją kontynuować.</translation>
     </message>
 </context>
 <context>
