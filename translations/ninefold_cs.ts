@@ -213,7 +213,7 @@
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="33"/>
         <source>Each number covered scores its own value for the player who covered it.</source>
-        <translation>Každé zakryté číslo přinese hráči, který ho zakryl, tolik bodů, kolik je jeho hodnota.</translation>
+        <translation>Hráč, který číslo zakryl, za ně získá tolik bodů, jakou má číslo hodnotu.</translation>
     </message>
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="35"/>
@@ -228,7 +228,7 @@
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="40"/>
         <source>Once 7, 8 and 9 are covered the player may choose to throw a single die for the rest of the turn, by ticking the box Throw Just One Die.</source>
-        <translation>Jakmile jsou 7, 8 a 9 zakryté, může hráč do konce tahu házet jen jednou kostkou – stačí zaškrtnout políčko „Házet jen jednou kostkou“.</translation>
+        <translation>Jakmile jsou 7, 8 a 9 zakryté, může se hráč rozhodnout házet do konce tahu jen jednou kostkou – stačí zaškrtnout políčko „Házet jen jednou kostkou“.</translation>
     </message>
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="43"/>
@@ -258,7 +258,7 @@
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="53"/>
         <source>Two to four people play at one computer, or one person plays Red against the computer, which always plays Magenta. Exit keeps an unfinished game, and Restart Previous Game on the title screen continues it.</source>
-        <translation>U jednoho počítače hrají dva až čtyři lidé, nebo jeden člověk hraje za Červeného proti počítači, který vždy hraje za Purpurového. „Konec“ rozehranou hru uloží a „Pokračovat v minulé hře“ na úvodní obrazovce v ní pokračuje.</translation>
+        <translation>U jednoho počítače hrají dva až čtyři lidé, nebo jeden člověk hraje za Červeného proti počítači, který vždy hraje za Purpurového. „Konec“ rozehranou hru uloží a „Pokračovat v minulé hře“ na úvodní obrazovce umožní v ní pokračovat.</translation>
     </message>
 </context>
 <context>
@@ -292,7 +292,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="75"/>
         <source>The game is designed for 2 - 4 players or one player against the computer. To begin the game click the button corresponding to the number of players. Players then take their turn in the following order: Red, Magenta, Yellow, Green. </source>
-        <translation>Hra je určena pro 2–4 hráče nebo pro jednoho hráče proti počítači. Na začátku hry klikněte na tlačítko s počtem hráčů. Hráči se pak v tazích střídají v tomto pořadí: Červený, Purpurový, Žlutý, Zelený.</translation>
+        <translation>Hra je určena pro 2–4 hráče nebo pro jednoho hráče proti počítači. Hru zahájíte kliknutím na tlačítko s počtem hráčů. Hráči se pak v tazích střídají v tomto pořadí: Červený, Purpurový, Žlutý, Zelený.</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="81"/>
@@ -307,7 +307,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="88"/>
         <source>The player continues to throw the dice until no valid move is available. The dice then pass to the next player. The players are awarded points equal to each number that they cover. </source>
-        <translation>Hráč hází kostkami, dokud má nějakou platnou možnost. Pak kostky přecházejí na dalšího hráče. Za každé zakryté číslo dostane hráč tolik bodů, kolik je jeho hodnota.</translation>
+        <translation>Hráč hází kostkami, dokud mu hod dává platnou možnost. Pak kostky přecházejí na dalšího hráče. Za každé zakryté číslo získá hráč tolik bodů, jakou má číslo hodnotu.</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="94"/>
@@ -349,7 +349,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="144"/>
         <source>To place a counter on a number the player must click the number. The player will then be awarded points equal to the number. Once a counter has been put on a number it is no longer available.</source>
-        <translation>Žeton na číslo hráč položí tak, že na číslo klikne. Dostane pak tolik bodů, kolik je hodnota čísla. Číslo, na kterém leží žeton, už není volné.</translation>
+        <translation>Žeton na číslo hráč položí tak, že na číslo klikne. Získá pak tolik bodů, jakou má číslo hodnotu. Číslo, na kterém leží žeton, už není volné.</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="149"/>
@@ -420,7 +420,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="210"/>
         <source>If a player manages to cover the numbers 7, 8 and 9, they can opt to throw a single die for their subsequent throws. The program will offer a check box at this point. Click the check box to choose to throw a single die.</source>
-        <translation>Když se hráči podaří zakrýt čísla 7, 8 a 9, může v dalších hodech házet jen jednou kostkou. Program mu v tu chvíli nabídne zaškrtávací políčko. Zaškrtněte ho, chcete-li házet jednou kostkou.</translation>
+        <translation>Když se hráči podaří zakrýt čísla 7, 8 a 9, může se rozhodnout, že bude v dalších hodech házet jen jednou kostkou. Program mu v tu chvíli nabídne zaškrtávací políčko. Když ho zaškrtne, bude házet jen jednou kostkou.</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="215"/>
