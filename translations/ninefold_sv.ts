@@ -218,7 +218,7 @@
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="35"/>
         <source>The player goes on throwing until a throw allows no valid move; the dice then pass to the next player in the order Red, Magenta, Yellow, Green. Double five and double six always end a turn, as they never allow a move.</source>
-        <translation>Spelaren fortsätter kasta tills ett kast inte tillåter något giltigt drag; då går tärningarna vidare till nästa spelare i ordningen Röd, Magenta, Gul, Grön. Dubbla femmor och dubbla sexor avslutar alltid turen, eftersom de aldrig tillåter något drag.</translation>
+        <translation>Spelaren fortsätter kasta tills ett kast inte ger något giltigt drag; då går tärningarna vidare till nästa spelare i ordningen Röd, Magenta, Gul, Grön. Dubbla femmor och dubbla sexor avslutar alltid turen, eftersom de aldrig ger något drag.</translation>
     </message>
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="39"/>
@@ -258,7 +258,7 @@
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="53"/>
         <source>Two to four people play at one computer, or one person plays Red against the computer, which always plays Magenta. Exit keeps an unfinished game, and Restart Previous Game on the title screen continues it.</source>
-        <translation>Två till fyra personer spelar vid samma dator, eller så spelar en person Röd mot datorn, som alltid spelar Magenta. ”Avsluta” sparar ett oavslutat spel, och ”Fortsätt förra spelet” på startskärmen fortsätter det.</translation>
+        <translation>Två till fyra personer spelar vid samma dator, eller så spelar en person Röd mot datorn, som alltid spelar Magenta. ”Avsluta” sparar ett pågående spel, och ”Fortsätt förra spelet” på startskärmen återupptar det.</translation>
     </message>
 </context>
 <context>
@@ -292,7 +292,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="75"/>
         <source>The game is designed for 2 - 4 players or one player against the computer. To begin the game click the button corresponding to the number of players. Players then take their turn in the following order: Red, Magenta, Yellow, Green. </source>
-        <translation>Spelet är gjort för 2–4 spelare eller för en spelare mot datorn. Börja spelet genom att klicka på knappen med antalet spelare. Spelarna tar sedan sin tur i den här ordningen: Röd, Magenta, Gul, Grön.</translation>
+        <translation>Spelet är avsett för 2–4 spelare eller för en spelare mot datorn. Börja spelet genom att klicka på knappen med antalet spelare. Spelarna tar sedan sin tur i den här ordningen: Röd, Magenta, Gul, Grön.</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="81"/>
@@ -334,7 +334,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="124"/>
         <source>Note that the player must use the scores on both dice. This restricts the options if a double is thrown. For example, if a player throws two 4s, then the only move available is to place a counter on the number 8. They cannot put a counter on the number 4, as this would only use the score on one of their dice.</source>
-        <translation>Observera att spelaren måste använda båda tärningarnas värden. Det begränsar valen när man kastar en dubbel. Om en spelare till exempel kastar två 4:or är det enda möjliga draget att lägga en mark på talet 8. Spelaren får inte lägga en mark på talet 4, eftersom bara den ena tärningens värde då skulle användas.</translation>
+        <translation>Observera att spelaren måste använda båda tärningarnas värden. Det begränsar valen när spelaren kastar en dubbel. Om spelaren till exempel kastar två 4:or är det enda möjliga draget att lägga en mark på talet 8. Spelaren får inte lägga en mark på talet 4, eftersom bara den ena tärningens värde då skulle användas.</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="132"/>
@@ -420,7 +420,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="210"/>
         <source>If a player manages to cover the numbers 7, 8 and 9, they can opt to throw a single die for their subsequent throws. The program will offer a check box at this point. Click the check box to choose to throw a single die.</source>
-        <translation>Om en spelare lyckas täcka talen 7, 8 och 9 kan hen välja att kasta en enda tärning i de följande kasten. Programmet visar då en kryssruta. Klicka i kryssrutan för att kasta en enda tärning.</translation>
+        <translation>Den spelare som lyckas täcka talen 7, 8 och 9 kan välja att kasta en enda tärning i de följande kasten. Programmet visar då en kryssruta. Klicka i kryssrutan för att kasta en enda tärning.</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="215"/>
