@@ -203,7 +203,7 @@
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="26"/>
         <source>After each throw the player either covers the number equal to the sum of the dice, or covers the two numbers shown by the dice, one after the other. Both dice must be used: a die&apos;s number can only be taken if the other die&apos;s number can be taken too, so a double can only be taken as its sum. With a 3 and a 4 the player covers 7, or 3 and 4. With two 4s the only move is 8.</source>
-        <translation>После каждого броска игрок закрывает либо число, равное сумме кубиков, либо, одно за другим, оба числа, выпавшие на кубиках. Использовать нужно оба кубика: число одного кубика можно взять, только если можно взять и число другого, поэтому дубль засчитывается только суммой. При 3 и 4 игрок закрывает 7 или 3 и 4. При двух четвёрках единственный вариант — 8.</translation>
+        <translation>После каждого броска игрок закрывает либо число, равное сумме кубиков, либо, одно за другим, оба числа, выпавшие на кубиках. Использовать нужно оба кубика: число одного кубика можно взять, только если можно взять и число другого, поэтому дубль можно взять только как сумму. При 3 и 4 игрок закрывает либо 7, либо 3 и 4. При двух четвёрках единственный вариант — 8.</translation>
     </message>
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="32"/>
@@ -218,7 +218,7 @@
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="35"/>
         <source>The player goes on throwing until a throw allows no valid move; the dice then pass to the next player in the order Red, Magenta, Yellow, Green. Double five and double six always end a turn, as they never allow a move.</source>
-        <translation>Игрок бросает снова, пока бросок оставляет допустимый вариант; затем кубики переходят к следующему игроку в порядке: Красный, Пурпурный, Жёлтый, Зелёный. Две пятёрки и две шестёрки всегда завершают ход, потому что не оставляют ни одного варианта.</translation>
+        <translation>Игрок продолжает бросать, пока бросок даёт допустимый вариант; затем кубики переходят к следующему игроку в порядке: Красный, Пурпурный, Жёлтый, Зелёный. Две пятёрки и две шестёрки всегда завершают ход, потому что не дают ни одного варианта.</translation>
     </message>
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="39"/>
@@ -228,7 +228,7 @@
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="40"/>
         <source>Once 7, 8 and 9 are covered the player may choose to throw a single die for the rest of the turn, by ticking the box Throw Just One Die.</source>
-        <translation>Когда 7, 8 и 9 закрыты, игрок может до конца хода бросать один кубик, отметив флажок «Бросать один кубик».</translation>
+        <translation>Когда 7, 8 и 9 закрыты, игрок может по своему выбору до конца хода бросать один кубик вместо двух, отметив флажок «Бросать один кубик».</translation>
     </message>
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="43"/>
@@ -307,7 +307,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="88"/>
         <source>The player continues to throw the dice until no valid move is available. The dice then pass to the next player. The players are awarded points equal to each number that they cover. </source>
-        <translation>Игрок бросает кубики, пока у него есть допустимый вариант. Затем кубики переходят к следующему игроку. За каждое закрытое число игрок получает столько очков, сколько это число.</translation>
+        <translation>Игрок продолжает бросать кубики, пока бросок даёт ему допустимый вариант. Затем кубики переходят к следующему игроку. За каждое закрытое число игрок получает столько очков, сколько это число.</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="94"/>
@@ -385,7 +385,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="174"/>
         <source>The player continues to throw the dice until they cannot make a valid move with their throw. It is then the turn of the next player. If a player throws a double five or a double six, it is always the end of their turn, as there is never a valid move for these throws.</source>
-        <translation>Игрок бросает кубики, пока бросок оставляет ему допустимый вариант. Затем ход переходит к следующему игроку. Две пятёрки или две шестёрки всегда завершают ход: при таком броске допустимого варианта не бывает.</translation>
+        <translation>Игрок продолжает бросать кубики, пока бросок даёт ему допустимый вариант. Затем ход переходит к следующему игроку. Две пятёрки или две шестёрки всегда завершают ход: при таком броске допустимого варианта не бывает.</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="189"/>
@@ -420,7 +420,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="210"/>
         <source>If a player manages to cover the numbers 7, 8 and 9, they can opt to throw a single die for their subsequent throws. The program will offer a check box at this point. Click the check box to choose to throw a single die.</source>
-        <translation>Если игроку удалось закрыть числа 7, 8 и 9, дальше он может бросать только один кубик. В этот момент программа покажет флажок «Бросать один кубик». Отметьте его, чтобы бросать один кубик.</translation>
+        <translation>Если игроку удалось закрыть числа 7, 8 и 9, в следующих бросках он может по своему выбору бросать один кубик вместо двух. В этот момент программа покажет флажок «Бросать один кубик». Отметьте его, чтобы бросать один кубик.</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="215"/>
