@@ -292,7 +292,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="75"/>
         <source>The game is designed for 2 - 4 players or one player against the computer. To begin the game click the button corresponding to the number of players. Players then take their turn in the following order: Red, Magenta, Yellow, Green. </source>
-        <translation>このゲームは2～4人、または1人対コンピューターで遊べます。ゲームを始めるには、プレイヤーの人数のボタンをクリックします。プレイヤーは赤、マゼンタ、黄、緑の順にターンを行います。</translation>
+        <translation>このゲームは2～4人、または1人対コンピューターで遊べます。ゲームを始めるには、プレイヤーの人数に合ったボタンをクリックします。プレイヤーは赤、マゼンタ、黄、緑の順にターンを行います。</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="81"/>
@@ -334,7 +334,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="124"/>
         <source>Note that the player must use the scores on both dice. This restricts the options if a double is thrown. For example, if a player throws two 4s, then the only move available is to place a counter on the number 8. They cannot put a counter on the number 4, as this would only use the score on one of their dice.</source>
-        <translation>サイコロは必ず2個とも目を使わなければなりません。そのため、ゾロ目が出たときは選べる手が限られます。たとえば4のゾロ目なら、できる手は8の数字にコマを置くことだけです。4の数字にコマを置くことはできません。サイコロ1個の目しか使わないことになるからです。</translation>
+        <translation>2個のサイコロの目は、必ず両方使います。そのため、ゾロ目が出たときは選べる手が限られます。たとえば4のゾロ目なら、できる手は8の数字にコマを置くことだけです。4の数字にコマを置くことはできません。サイコロ1個の目しか使わないことになるからです。</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="132"/>
@@ -385,7 +385,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="174"/>
         <source>The player continues to throw the dice until they cannot make a valid move with their throw. It is then the turn of the next player. If a player throws a double five or a double six, it is always the end of their turn, as there is never a valid move for these throws.</source>
-        <translation>プレイヤーは、振った目で有効な手がなくなるまでサイコロを振り続けます。そうなったら次のプレイヤーのターンです。5のゾロ目か6のゾロ目が出たら、有効な手は決してないので、必ずターンが終わります。</translation>
+        <translation>プレイヤーは、振った目で有効な手がなくなるまでサイコロを振り続けます。そうなったら次のプレイヤーのターンです。5のゾロ目か6のゾロ目が出たら、有効な手は一つもないので、必ずターンが終わります。</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="189"/>
