@@ -218,7 +218,7 @@
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="35"/>
         <source>The player goes on throwing until a throw allows no valid move; the dice then pass to the next player in the order Red, Magenta, Yellow, Green. Double five and double six always end a turn, as they never allow a move.</source>
-        <translation>玩家一直掷骰，直到某次掷骰没有任何有效走法；然后骰子按红方、品红方、黄方、绿方的顺序交给下一位玩家。两个 5 和两个 6 永远没有走法，所以总会结束回合。</translation>
+        <translation>玩家一直掷骰，直到某次掷骰没有任何有效走法；然后骰子按红方、品红方、黄方、绿方的顺序交给下一位玩家。掷出两个 5 或两个 6 时不可能有走法，所以总会结束回合。</translation>
     </message>
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="39"/>
@@ -238,7 +238,7 @@
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="44"/>
         <source>A player who covers all nine numbers has made Ninefold: the counters are removed, all the numbers are open again, and the same player carries on throwing.</source>
-        <translation>盖住全部九个数字的玩家就完成了 Ninefold：移走所有筹码，所有数字重新空出，由同一位玩家继续掷骰。</translation>
+        <translation>盖住全部九个数字的玩家就完成了 Ninefold：所有筹码都会被移走，所有数字重新空出，由同一位玩家继续掷骰。</translation>
     </message>
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="47"/>
@@ -258,7 +258,7 @@
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="53"/>
         <source>Two to four people play at one computer, or one person plays Red against the computer, which always plays Magenta. Exit keeps an unfinished game, and Restart Previous Game on the title screen continues it.</source>
-        <translation>两到四人在同一台电脑上游戏，或者一人执红方与电脑对战，电脑总是执品红方。“退出”会保存未完成的游戏，在标题画面点击“继续上一局”即可接着玩。</translation>
+        <translation>两到四人在同一台电脑上玩，或者一人执红方与电脑对战，电脑总是执品红方。“退出”会保存未完成的游戏，在标题画面点击“继续上一局”即可接着玩。</translation>
     </message>
 </context>
 <context>
@@ -312,7 +312,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="94"/>
         <source>Players take turns to throw two dice. After throwing the dice, a player can either take the scores on each die separately or take the sum of the two scores. For example, if the dice show a 3 and a 4, the player has two options. They could put a counter on the number 3 and a counter on the number 4, or, alternatively, they could can put a counter on the number 7. Once a counter has been put on a number it is no longer available.</source>
-        <translation>玩家轮流掷两个骰子。掷骰后，玩家可以分别取每个骰子的点数，也可以取两个点数之和。例如，骰子掷出 3 和 4 时，玩家有两种选择：在数字 3 和数字 4 上各放一个筹码，或者在数字 7 上放一个筹码。放了筹码的数字就不能再用了。</translation>
+        <translation>玩家轮流掷两个骰子。掷骰后，玩家可以分别取每个骰子的点数，也可以取两个点数之和。例如，玩家掷出 3 和 4 时，有两种选择：在数字 3 和数字 4 上各放一个筹码，或者在数字 7 上放一个筹码。放了筹码的数字就不能再用了。</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="104"/>
@@ -334,7 +334,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="124"/>
         <source>Note that the player must use the scores on both dice. This restricts the options if a double is thrown. For example, if a player throws two 4s, then the only move available is to place a counter on the number 8. They cannot put a counter on the number 4, as this would only use the score on one of their dice.</source>
-        <translation>注意，玩家必须用上两个骰子的点数。因此掷出对子时选择会受到限制。例如，玩家掷出两个 4，唯一的走法是在数字 8 上放一个筹码。不能在数字 4 上放筹码，因为那样只用了一个骰子的点数。</translation>
+        <translation>注意，玩家必须用上两个骰子的点数。因此掷出对子时选择会受到限制。例如，如果玩家掷出两个 4，唯一的走法就是在数字 8 上放一个筹码。不能在数字 4 上放筹码，因为那样只用了一个骰子的点数。</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="132"/>
@@ -344,7 +344,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="136"/>
         <source>After throwing the dice, the player can either take the scores on each die separately or take the sum of the two scores. For example, if the dice show a 3 and a 4, the player has two options. They could put a counter on the number 3 and a counter on the number 4, or, alternatively, they could put a counter on the number 7. </source>
-        <translation>掷骰后，玩家可以分别取每个骰子的点数，也可以取两个点数之和。例如，骰子掷出 3 和 4 时，玩家有两种选择：在数字 3 和数字 4 上各放一个筹码，或者在数字 7 上放一个筹码。</translation>
+        <translation>掷骰后，玩家可以分别取每个骰子的点数，也可以取两个点数之和。例如，玩家掷出 3 和 4 时，有两种选择：在数字 3 和数字 4 上各放一个筹码，或者在数字 7 上放一个筹码。</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="144"/>
@@ -385,12 +385,12 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="174"/>
         <source>The player continues to throw the dice until they cannot make a valid move with their throw. It is then the turn of the next player. If a player throws a double five or a double six, it is always the end of their turn, as there is never a valid move for these throws.</source>
-        <translation>玩家一直掷骰，直到掷出的点数没有有效走法为止。然后轮到下一位玩家。掷出两个 5 或两个 6 时永远没有有效走法，所以回合总会结束。</translation>
+        <translation>玩家一直掷骰，直到掷出的点数没有有效走法为止。然后轮到下一位玩家。掷出两个 5 或两个 6 时不可能有有效走法，所以回合总会结束。</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="189"/>
         <source>If a player covers all nine numbers they have &apos;Ninefold&apos;. The counters are then removed, so that all the numbers are available again. The player then continues with their turn and throws the dice.</source>
-        <translation>如果玩家盖住了全部九个数字，就完成了“Ninefold”。随后移走所有筹码，所有数字重新可用。该玩家继续自己的回合并掷骰。</translation>
+        <translation>如果玩家盖住了全部九个数字，就完成了“Ninefold”。随后所有筹码都会被移走，所有数字重新可用。该玩家继续自己的回合并掷骰。</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="194"/>
