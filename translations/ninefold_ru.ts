@@ -228,7 +228,7 @@
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="40"/>
         <source>Once 7, 8 and 9 are covered the player may choose to throw a single die for the rest of the turn, by ticking the box Throw Just One Die.</source>
-        <translation>Когда 7, 8 и 9 закрыты, игрок может по своему выбору до конца хода бросать один кубик вместо двух, отметив флажок «Бросать один кубик».</translation>
+        <translation>Когда 7, 8 и 9 закрыты, игрок может по желанию до конца хода бросать один кубик, отметив флажок «Бросать один кубик».</translation>
     </message>
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="43"/>
@@ -420,7 +420,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="210"/>
         <source>If a player manages to cover the numbers 7, 8 and 9, they can opt to throw a single die for their subsequent throws. The program will offer a check box at this point. Click the check box to choose to throw a single die.</source>
-        <translation>Если игроку удалось закрыть числа 7, 8 и 9, в следующих бросках он может по своему выбору бросать один кубик вместо двух. В этот момент программа покажет флажок «Бросать один кубик». Отметьте его, чтобы бросать один кубик.</translation>
+        <translation>Если игроку удалось закрыть числа 7, 8 и 9, дальше он может по желанию бросать один кубик. В этот момент программа покажет флажок «Бросать один кубик». Отметьте его, чтобы бросать один кубик.</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="215"/>
