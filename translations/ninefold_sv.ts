@@ -390,7 +390,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="189"/>
         <source>If a player covers all nine numbers they have &apos;Ninefold&apos;. The counters are then removed, so that all the numbers are available again. The player then continues with their turn and throws the dice.</source>
-        <translation>Om en spelare täcker alla nio talen har hen gjort ”Ninefold”. Markerna tas då bort så att alla tal blir lediga igen. Spelaren fortsätter sedan sin tur och kastar tärningarna.</translation>
+        <translation>Den spelare som täcker alla nio talen har gjort ”Ninefold”. Markerna tas då bort så att alla tal blir lediga igen. Spelaren fortsätter sedan sin tur och kastar tärningarna.</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="194"/>
