@@ -39,7 +39,13 @@ void BoardReader::takeFocus() {
 }
 
 void BoardReader::hint(const QString& text) {
+    sayNow();
     status_->say(text);
+}
+
+void BoardReader::sayNow() {
+    if (pending_)
+        say();
 }
 
 void BoardReader::message(bool withTotals) {
@@ -113,6 +119,7 @@ QString BoardReader::totalsSaid() const {
 
 void BoardReader::say() {
     pending_ = false;
+    message_ = message_ || first_; // a new match opens on the designed message
     ui_.throwDice->setUnavailableToReaders(!game_.personMayAct());
     if (throwing_ && !game_.rolling()) {
         throwing_ = false;
@@ -134,7 +141,7 @@ void BoardReader::say() {
         parts << totalsSaid();
     else
         parts << changedTotals_;
-    message_ = round_ = totals_ = false;
+    message_ = round_ = totals_ = first_ = false;
     thrown_.clear();
     covered_.clear();
     changedTotals_.clear();

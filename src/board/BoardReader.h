@@ -34,8 +34,10 @@ public:
     void clearSpots();
     void covered(int number);
     void die(int die, int figure);
-    // A hint, said at once.
+    // A hint, said at once after what is still to be said.
     void hint(const QString& text);
+    // Says what has been gathered now, before the person's action changes the board.
+    void sayNow();
 
 private:
     void later();
@@ -48,6 +50,7 @@ private:
     const int players_;
     SpokenStatus* status_;
     bool pending_ = false;
+    bool first_ = true;
     bool message_ = false, round_ = false, throwing_ = false, totals_ = false;
     QString thrown_;
     QStringList covered_;

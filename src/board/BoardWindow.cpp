@@ -131,6 +131,7 @@ void BoardWindow::nameForScreenReaders() {
 
 void BoardWindow::personActs() {
     hint_.stop();
+    reader_->sayNow();
 }
 
 namespace {
