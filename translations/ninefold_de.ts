@@ -221,77 +221,77 @@
 <context>
     <name>RulesDocument</name>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="11"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="13"/>
         <source>The Rules of Ninefold</source>
         <translation>Die Regeln von Ninefold</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="19"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="21"/>
         <source>The board and the dice</source>
         <translation>Das Brett und die Würfel</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="20"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="22"/>
         <source>The playing board shows the numbers 1 to 9. Players take turns to throw two dice and place counters on the numbers. A covered number stays covered for the rest of the turn.</source>
         <translation>Das Spielbrett zeigt die Zahlen 1 bis 9. Die Spieler werfen abwechselnd zwei Würfel und legen Steine auf die Zahlen. Eine abgedeckte Zahl bleibt für den Rest des Zuges abgedeckt.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="24"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="26"/>
         <source>After each throw the player either covers the number equal to the sum of the dice, or covers the two numbers shown by the dice, one after the other. Both dice must be used: a die&apos;s number can only be taken if the other die&apos;s number can be taken too, so a double can only be taken as its sum. With a 3 and a 4 the player covers 7, or 3 and 4. With two 4s the only move is 8.</source>
         <translation>Nach jedem Wurf deckt der Spieler entweder die Zahl ab, die der Summe der Würfel entspricht, oder nacheinander die beiden Zahlen, die die Würfel zeigen. Beide Würfel müssen verwendet werden: Die Zahl eines Würfels darf nur genommen werden, wenn auch die Zahl des anderen genommen werden kann; ein Pasch zählt deshalb nur als Summe. Mit einer 3 und einer 4 deckt der Spieler die 7 ab oder die 3 und die 4. Mit zwei Vieren ist der einzige Zug die 8.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="30"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="32"/>
         <source>Scoring and turns</source>
         <translation>Punkte und Züge</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="31"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="33"/>
         <source>Each number covered scores its own value for the player who covered it.</source>
         <translation>Jede abgedeckte Zahl bringt dem Spieler, der sie abgedeckt hat, so viele Punkte, wie sie angibt.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="33"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="35"/>
         <source>The player goes on throwing until a throw allows no valid move; the dice then pass to the next player in the order Red, Magenta, Yellow, Green. Double five and double six always end a turn, as they never allow a move.</source>
         <translation>Der Spieler würfelt weiter, bis ein Wurf keinen gültigen Zug mehr erlaubt; dann gehen die Würfel an den nächsten Spieler in der Reihenfolge Rot, Magenta, Gelb, Grün. Ein Fünfer- oder Sechserpasch beendet den Zug immer, denn damit ist nie ein Zug möglich.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="37"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="39"/>
         <source>7, 8 and 9</source>
         <translation>7, 8 und 9</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="38"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="40"/>
         <source>Once 7, 8 and 9 are covered the player may choose to throw a single die for the rest of the turn, by ticking the box Throw Just One Die.</source>
         <translation>Sind 7, 8 und 9 abgedeckt, darf der Spieler für den Rest des Zuges mit nur einem Würfel werfen. Dazu kreuzt er das Kästchen „Nur einen Würfel werfen“ an.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="41"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="43"/>
         <source>Ninefold</source>
         <translation>Ninefold</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="42"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="44"/>
         <source>A player who covers all nine numbers has made Ninefold: the counters are removed, all the numbers are open again, and the same player carries on throwing.</source>
         <translation>Wer alle neun Zahlen abdeckt, hat ein Ninefold geschafft: Die Steine werden abgeräumt, alle Zahlen sind wieder frei, und derselbe Spieler würfelt weiter.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="45"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="47"/>
         <source>The end of the game</source>
         <translation>Das Ende des Spiels</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="46"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="48"/>
         <source>A game has five rounds; in each round every player has one turn. After the fifth round the player with the highest total wins. If two or more players share the highest total the game is a draw.</source>
         <translation>Ein Spiel hat fünf Runden; in jeder Runde ist jeder Spieler einmal am Zug. Nach der fünften Runde gewinnt der Spieler mit den meisten Punkten. Haben zwei oder mehr Spieler gleich viele Punkte an der Spitze, endet das Spiel unentschieden.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="50"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="52"/>
         <source>Players</source>
         <translation>Spieler</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="51"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="53"/>
         <source>Two to four people play at one computer, or one person plays Red against the computer, which always plays Magenta. Exit keeps an unfinished game, and Restart Previous Game on the title screen continues it.</source>
         <translation>Zwei bis vier Personen spielen an einem Computer, oder eine Person spielt Rot gegen den Computer, der immer Magenta spielt. „Ende“ bewahrt ein unfertiges Spiel auf, und „Letztes Spiel fortsetzen“ auf dem Startbildschirm setzt es fort.</translation>
     </message>

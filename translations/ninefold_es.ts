@@ -221,77 +221,77 @@
 <context>
     <name>RulesDocument</name>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="11"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="13"/>
         <source>The Rules of Ninefold</source>
         <translation>Las reglas de Ninefold</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="19"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="21"/>
         <source>The board and the dice</source>
         <translation>El tablero y los dados</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="20"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="22"/>
         <source>The playing board shows the numbers 1 to 9. Players take turns to throw two dice and place counters on the numbers. A covered number stays covered for the rest of the turn.</source>
         <translation>El tablero muestra los números del 1 al 9. Los jugadores tiran dos dados por turnos y ponen fichas en los números. Un número cubierto sigue cubierto hasta el final del turno.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="24"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="26"/>
         <source>After each throw the player either covers the number equal to the sum of the dice, or covers the two numbers shown by the dice, one after the other. Both dice must be used: a die&apos;s number can only be taken if the other die&apos;s number can be taken too, so a double can only be taken as its sum. With a 3 and a 4 the player covers 7, or 3 and 4. With two 4s the only move is 8.</source>
         <translation>Después de cada tirada, el jugador cubre el número igual a la suma de los dados o, uno tras otro, los dos números que muestran los dados. Hay que usar los dos dados: el número de un dado solo se puede tomar si también se puede tomar el del otro, de modo que un doble solo cuenta como su suma. Con un 3 y un 4, el jugador cubre el 7, o el 3 y el 4. Con dos 4, la única jugada es el 8.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="30"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="32"/>
         <source>Scoring and turns</source>
         <translation>Puntos y turnos</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="31"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="33"/>
         <source>Each number covered scores its own value for the player who covered it.</source>
         <translation>Cada número cubierto da su valor en puntos al jugador que lo cubrió.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="33"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="35"/>
         <source>The player goes on throwing until a throw allows no valid move; the dice then pass to the next player in the order Red, Magenta, Yellow, Green. Double five and double six always end a turn, as they never allow a move.</source>
         <translation>El jugador sigue tirando hasta que una tirada no permita ninguna jugada válida; entonces los dados pasan al siguiente jugador en el orden Rojo, Magenta, Amarillo, Verde. Un doble cinco o un doble seis termina siempre el turno, porque nunca permiten una jugada.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="37"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="39"/>
         <source>7, 8 and 9</source>
         <translation>7, 8 y 9</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="38"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="40"/>
         <source>Once 7, 8 and 9 are covered the player may choose to throw a single die for the rest of the turn, by ticking the box Throw Just One Die.</source>
         <translation>Cuando el 7, el 8 y el 9 están cubiertos, el jugador puede elegir tirar un solo dado durante el resto del turno marcando la casilla «Tirar un solo dado».</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="41"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="43"/>
         <source>Ninefold</source>
         <translation>Ninefold</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="42"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="44"/>
         <source>A player who covers all nine numbers has made Ninefold: the counters are removed, all the numbers are open again, and the same player carries on throwing.</source>
         <translation>El jugador que cubre los nueve números ha hecho Ninefold: se retiran las fichas, todos los números vuelven a estar libres y el mismo jugador sigue tirando.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="45"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="47"/>
         <source>The end of the game</source>
         <translation>El final de la partida</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="46"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="48"/>
         <source>A game has five rounds; in each round every player has one turn. After the fifth round the player with the highest total wins. If two or more players share the highest total the game is a draw.</source>
         <translation>Una partida tiene cinco rondas; en cada ronda cada jugador juega un turno. Tras la quinta ronda gana el jugador con más puntos. Si dos o más jugadores comparten el total más alto, la partida termina en empate.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="50"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="52"/>
         <source>Players</source>
         <translation>Jugadores</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="51"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="53"/>
         <source>Two to four people play at one computer, or one person plays Red against the computer, which always plays Magenta. Exit keeps an unfinished game, and Restart Previous Game on the title screen continues it.</source>
         <translation>Juegan de dos a cuatro personas en un mismo ordenador, o una persona juega con el rojo contra el ordenador, que siempre juega con el magenta. «Salir» guarda una partida sin terminar, y «Continuar la partida anterior» en la pantalla de inicio la retoma.</translation>
     </message>

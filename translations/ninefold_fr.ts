@@ -221,79 +221,79 @@
 <context>
     <name>RulesDocument</name>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="11"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="13"/>
         <source>The Rules of Ninefold</source>
         <translation>Les règles de Ninefold</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="19"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="21"/>
         <source>The board and the dice</source>
         <translation>Le plateau et les dés</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="20"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="22"/>
         <source>The playing board shows the numbers 1 to 9. Players take turns to throw two dice and place counters on the numbers. A covered number stays covered for the rest of the turn.</source>
         <translation>Le plateau montre les numéros de 1 à 9. Les joueurs lancent deux dés à tour de rôle et posent des jetons sur les numéros. Un numéro couvert le reste jusqu’à la fin du tour.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="24"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="26"/>
         <source>After each throw the player either covers the number equal to the sum of the dice, or covers the two numbers shown by the dice, one after the other. Both dice must be used: a die&apos;s number can only be taken if the other die&apos;s number can be taken too, so a double can only be taken as its sum. With a 3 and a 4 the player covers 7, or 3 and 4. With two 4s the only move is 8.</source>
         <translation>Après chaque lancer, le joueur couvre soit le numéro égal à la somme des dés, soit, l’un après l’autre, les deux numéros montrés par les dés. Les deux dés doivent servir&#xa0;: on ne peut prendre le numéro d’un dé que si l’on peut aussi prendre celui de l’autre, si bien qu’un double ne compte que pour sa somme. Avec un 3 et un 4, le joueur couvre le 7, ou le 3 et le 4. Avec deux 4, le seul coup possible est le 8.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="30"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="32"/>
         <source>Scoring and turns</source>
         <translation>Points et tours</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="31"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="33"/>
         <source>Each number covered scores its own value for the player who covered it.</source>
         <translation>Chaque numéro couvert rapporte sa valeur au joueur qui l’a couvert.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="33"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="35"/>
         <source>The player goes on throwing until a throw allows no valid move; the dice then pass to the next player in the order Red, Magenta, Yellow, Green. Double five and double six always end a turn, as they never allow a move.</source>
         <translation>Le joueur relance tant qu’un lancer permet un coup valable&#xa0;; les dés passent ensuite au joueur suivant, dans l’ordre Rouge, Magenta, Jaune, Vert. Un double cinq ou un double six termine toujours le tour, car ils ne permettent jamais de coup.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="37"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="39"/>
         <source>7, 8 and 9</source>
         <translation>7, 8 et 9</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="38"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="40"/>
         <source>Once 7, 8 and 9 are covered the player may choose to throw a single die for the rest of the turn, by ticking the box Throw Just One Die.</source>
         <translation>Une fois le 7, le 8 et le 9 couverts, le joueur peut choisir de lancer un seul dé jusqu’à la fin du tour, en cochant la case «&#xa0;Lancer un seul dé&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="41"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="43"/>
         <source>Ninefold</source>
         <translation>Ninefold</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="42"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="44"/>
         <source>A player who covers all nine numbers has made Ninefold: the counters are removed, all the numbers are open again, and the same player carries on throwing.</source>
         <translation>Un joueur qui couvre les neuf numéros a fait Ninefold&#xa0;: les jetons sont retirés, tous les numéros redeviennent libres, et le même joueur continue de lancer les dés.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="45"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="47"/>
         <source>The end of the game</source>
         <translation>La fin de la partie</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="46"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="48"/>
         <source>A game has five rounds; in each round every player has one turn. After the fifth round the player with the highest total wins. If two or more players share the highest total the game is a draw.</source>
         <translation>Une partie compte cinq manches&#xa0;; à chaque manche, chaque joueur joue un tour. Après la cinquième manche, le joueur qui a le plus de points gagne. Si plusieurs joueurs partagent le meilleur total, la partie se termine par une égalité.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="50"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="52"/>
         <source>Players</source>
         <translation>Les joueurs</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="51"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="53"/>
         <source>Two to four people play at one computer, or one person plays Red against the computer, which always plays Magenta. Exit keeps an unfinished game, and Restart Previous Game on the title screen continues it.</source>
-        <translation>Deux à quatre personnes jouent sur un même ordinateur, ou une personne joue Rouge contre l’ordinateur, qui joue toujours Magenta. «&#xa0;Quitter&#xa0;» garde une partie inachevée, et «&#xa0;Reprendre la partie précédente&#xa0;» sur l’écran d’accueil la poursuit.</translation>
+        <translation>Deux à quatre personnes jouent sur un même ordinateur, ou une personne joue Rouge contre l’ordinateur, qui joue toujours Magenta. «&#xa0;Sortir&#xa0;» garde une partie inachevée, et «&#xa0;Reprendre la partie précédente&#xa0;» sur l’écran d’accueil la poursuit.</translation>
     </message>
 </context>
 <context>

@@ -221,77 +221,77 @@
 <context>
     <name>RulesDocument</name>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="11"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="13"/>
         <source>The Rules of Ninefold</source>
         <translation>De regels van Ninefold</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="19"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="21"/>
         <source>The board and the dice</source>
         <translation>Het bord en de dobbelstenen</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="20"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="22"/>
         <source>The playing board shows the numbers 1 to 9. Players take turns to throw two dice and place counters on the numbers. A covered number stays covered for the rest of the turn.</source>
         <translation>Het speelbord toont de getallen 1 tot en met 9. De spelers gooien om de beurt met twee dobbelstenen en leggen fiches op de getallen. Een afgedekt getal blijft afgedekt tot het einde van de beurt.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="24"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="26"/>
         <source>After each throw the player either covers the number equal to the sum of the dice, or covers the two numbers shown by the dice, one after the other. Both dice must be used: a die&apos;s number can only be taken if the other die&apos;s number can be taken too, so a double can only be taken as its sum. With a 3 and a 4 the player covers 7, or 3 and 4. With two 4s the only move is 8.</source>
         <translation>Na elke worp dekt de speler het getal af dat gelijk is aan de som van de dobbelstenen, of na elkaar de twee getallen die de dobbelstenen tonen. Beide dobbelstenen moeten meetellen: het getal van een dobbelsteen mag alleen worden genomen als ook het getal van de andere kan worden genomen, dus een dubbele worp telt alleen als som. Met een 3 en een 4 dekt de speler de 7 af, of de 3 en de 4. Met twee vieren is de enige zet de 8.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="30"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="32"/>
         <source>Scoring and turns</source>
         <translation>Punten en beurten</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="31"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="33"/>
         <source>Each number covered scores its own value for the player who covered it.</source>
         <translation>Elk afgedekt getal levert de speler die het afdekte evenveel punten op als het getal zelf.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="33"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="35"/>
         <source>The player goes on throwing until a throw allows no valid move; the dice then pass to the next player in the order Red, Magenta, Yellow, Green. Double five and double six always end a turn, as they never allow a move.</source>
         <translation>De speler blijft gooien tot een worp geen geldige zet meer toelaat; dan gaan de dobbelstenen naar de volgende speler in de volgorde Rood, Magenta, Geel, Groen. Dubbel vijf en dubbel zes beëindigen een beurt altijd, want daarmee is nooit een zet mogelijk.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="37"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="39"/>
         <source>7, 8 and 9</source>
         <translation>7, 8 en 9</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="38"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="40"/>
         <source>Once 7, 8 and 9 are covered the player may choose to throw a single die for the rest of the turn, by ticking the box Throw Just One Die.</source>
         <translation>Zodra 7, 8 en 9 zijn afgedekt, mag de speler de rest van de beurt met één dobbelsteen gooien door het vakje ‘Gooi met één dobbelsteen’ aan te vinken.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="41"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="43"/>
         <source>Ninefold</source>
         <translation>Ninefold</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="42"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="44"/>
         <source>A player who covers all nine numbers has made Ninefold: the counters are removed, all the numbers are open again, and the same player carries on throwing.</source>
         <translation>Wie alle negen getallen afdekt, heeft een Ninefold: de fiches worden weggehaald, alle getallen zijn weer vrij en dezelfde speler gooit verder.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="45"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="47"/>
         <source>The end of the game</source>
         <translation>Het einde van het spel</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="46"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="48"/>
         <source>A game has five rounds; in each round every player has one turn. After the fifth round the player with the highest total wins. If two or more players share the highest total the game is a draw.</source>
         <translation>Een spel heeft vijf rondes; in elke ronde is iedere speler één keer aan de beurt. Na de vijfde ronde wint de speler met de meeste punten. Delen twee of meer spelers het hoogste totaal, dan eindigt het spel in een gelijkspel.</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="50"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="52"/>
         <source>Players</source>
         <translation>Spelers</translation>
     </message>
     <message>
-        <location filename="../tools/assets/RulesDocument.cpp" line="51"/>
+        <location filename="../tools/assets/RulesDocument.cpp" line="53"/>
         <source>Two to four people play at one computer, or one person plays Red against the computer, which always plays Magenta. Exit keeps an unfinished game, and Restart Previous Game on the title screen continues it.</source>
         <translation>Twee tot vier personen spelen aan één computer, of één persoon speelt Rood tegen de computer, die altijd Magenta speelt. ‘Stop’ bewaart een onafgemaakt spel, en ‘Vorig spel hervatten’ op het beginscherm zet het voort.</translation>
     </message>

@@ -13,8 +13,10 @@ namespace nf {
 // one folder). They live for the whole run, so a display may keep a name it was given.
 
 // The languages the game has translations for besides English, as translations/CMakeLists.txt
-// builds them.
-constexpr std::array<std::string_view, 4> translatedLanguages = {"de", "es", "fr", "nl"};
+// builds them. Brazilian Portuguese and Simplified Chinese carry their country, as the spelling
+// and the script differ within the language.
+constexpr std::array<std::string_view, 12> translatedLanguages = {
+    "cs", "de", "es", "fr", "it", "ja", "nl", "pl", "pt_BR", "ru", "sv", "zh_CN"};
 
 // A file made again in another form lies beside the first, the form before the suffix.
 inline std::string beforeSuffix(std::string_view file, std::string_view form) {

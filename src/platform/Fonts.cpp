@@ -1,5 +1,7 @@
 #include "Fonts.h"
 
+#include "GameTexts.h"
+
 #include <QFontDatabase>
 #include <cmath>
 
@@ -13,6 +15,19 @@ bool tahomaAvailable() {
     static const bool loaded =
         QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")) >= 0;
     return loaded;
+}
+
+// The designed faces lack Japanese and Chinese letters, and the system's own choice of a face
+// for them may take Chinese forms for Japanese or the reverse: Noto CJK (fonts-noto-cjk) in the
+// language's own forms comes after the designed face.
+QStringList scriptFaces(const QString& language, bool serif) {
+    const QString kind =
+        serif ? QStringLiteral("Noto Serif CJK ") : QStringLiteral("Noto Sans CJK ");
+    if (language == QLatin1String("ja"))
+        return {kind + QLatin1String("JP")};
+    if (language.startsWith(QLatin1String("zh")))
+        return {kind + QLatin1String("SC")};
+    return {};
 }
 
 } // namespace
@@ -32,7 +47,15 @@ QString Fonts::family(const QString& face) {
 }
 
 QFont Fonts::font(const QString& face, double points, bool bold) {
+    return font(face, points, bold, gameLanguage());
+}
+
+QFont Fonts::font(const QString& face, double points, bool bold, const QString& language) {
     QFont f(family(face));
+    const QStringList faces =
+        scriptFaces(language, f.family() == QLatin1String("Liberation Serif"));
+    if (!faces.isEmpty())
+        f.setFamilies(QStringList{f.family()} + faces);
     f.setPixelSize(pixelSize(points));
     f.setWeight(bold ? QFont::Bold : QFont::Normal);
     // Whole-pixel letter widths, as on the desktop the layout was designed for: with

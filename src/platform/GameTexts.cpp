@@ -26,19 +26,27 @@ QString installTranslation(const GameFolder& folder, const QLocale& locale) {
     auto translator = std::make_unique<QTranslator>();
     // English is the language the texts are written in: no file, whatever else the list holds.
     // Languages without a translation are passed over for the next one, and so is the "C" Qt
-    // puts in after a code it does not know ("zz:fr" is French).
+    // puts in after a code it does not know ("zz:fr" is French). A language translated in one
+    // country's form serves its other countries that write the same script (Portugal reads the
+    // Brazilian translation, Singapore the Simplified Chinese), never another script (Taiwan's
+    // and Hong Kong's Traditional Chinese stay English).
+    const auto load = [&translator, &folder](const QLocale& wanted) {
+        return translator->load(wanted, QStringLiteral("ninefold"), QStringLiteral("_"),
+                                folder.path(QStringLiteral("translations")));
+    };
     for (const QString& ui : locale.uiLanguages()) {
         if (ui == QLatin1String("C"))
             continue;
         if (ui.startsWith(QLatin1String("en")))
             return {};
-        if (translator->load(QLocale(ui), QStringLiteral("ninefold"), QStringLiteral("_"),
-                             folder.path(QStringLiteral("translations"))))
+        const QLocale wanted(ui);
+        if (load(wanted) ||
+            load(QLocale(wanted.language(), wanted.script(), QLocale::AnyTerritory)))
             break;
     }
     if (translator->isEmpty())
         return {};
-    language() = translator->language().section(QLatin1Char('_'), 0, 0);
+    language() = translator->language();
     QCoreApplication::installTranslator(translator.get());
     installed() = std::move(translator);
     return language();

@@ -14,7 +14,8 @@ class GameFolder;
 // The player's language. The game's texts are written in English; a translation for the
 // system's language (as LANGUAGE, LC_ALL, LC_MESSAGES and LANG choose it) comes from the
 // game folder's "translations" folder. Without one, every text stays exactly as written.
-// Returns the language installed ("de"), or nothing for English.
+// Returns the language installed as its translation names it ("de", "pt_BR"), or nothing for
+// English.
 QString installTranslation(const GameFolder& folder, const QLocale& locale = QLocale::system());
 // Takes the installed translation away again (for tests that switch languages).
 void removeTranslation();

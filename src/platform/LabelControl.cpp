@@ -9,6 +9,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QTextLayout>
+#include <algorithm>
+#include <cmath>
 
 namespace nf {
 
@@ -85,6 +88,9 @@ void LabelControl::fitText() {
     const QMargins m = contentsMargins();
     resize(metrics.horizontalAdvance(text()) + m.left() + m.right(),
            metrics.height() + m.top() + m.bottom());
+    // Taller where letters of another face (Japanese, Chinese) reach below the line.
+    for (int more = 0; more < metrics.height() / 2 && !inkWithinHeight(); ++more)
+        resize(width(), height() + 1);
 }
 
 void LabelControl::setShrinksToFit(double designedPoints) {
@@ -101,14 +107,16 @@ void LabelControl::refitText() {
     showText(text());
 }
 
+// Drawn whole, however tall its line: the painter's clip is the label's area, and a text raised
+// over its rectangle (textArea) or measured for its ink must not be cut to that rectangle.
 int LabelControl::textFlags() const {
-    return static_cast<int>(alignment()) | (singleLine_ ? 0 : Qt::TextWordWrap);
+    return static_cast<int>(alignment()) | (singleLine_ ? 0 : Qt::TextWordWrap) | Qt::TextDontClip;
 }
 
 QRect LabelControl::drawnArea() const {
     if (back_ || sunken_)
         return rect();
-    return QFontMetrics(font()).boundingRect(contentsRect(), textFlags(), text()) & contentsRect();
+    return QFontMetrics(font()).boundingRect(textArea(), textFlags(), text()) & contentsRect();
 }
 
 bool LabelControl::textFits() const {
@@ -128,7 +136,7 @@ bool LabelControl::textShowsWhole() const {
     QPainter p(&ink);
     p.setFont(font());
     p.setClipRect(contentsRect());
-    p.drawText(contentsRect(), textFlags(), text());
+    p.drawText(textArea(), textFlags(), text());
     p.end();
     return !anyPixelIn(ink, covered);
 }
@@ -137,11 +145,49 @@ bool LabelControl::textInside() const {
     const QFontMetrics metrics(font());
     const QRect area = contentsRect();
     if (singleLine_ || area.height() < 2 * metrics.lineSpacing())
-        return metrics.horizontalAdvance(text()) <= area.width();
+        return metrics.horizontalAdvance(text()) <= area.width() && inkWithinHeight();
     const QRect needed =
         metrics.boundingRect(QRect(0, 0, area.width(), 1 << 20),
                              static_cast<int>(alignment()) | Qt::TextWordWrap, text());
     return needed.width() <= area.width() && needed.height() <= area.height();
+}
+
+// Where the text is drawn: the label's area, raised where a face with a taller line (Japanese,
+// Chinese letters) draws part of the first line, so that its baseline lies where the designed
+// face puts it and the letters sit in the label as the designed ones do.
+QRect LabelControl::textArea() const {
+    const QRect area = contentsRect();
+    QTextLayout layout(text(), font());
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (line.isValid())
+        line.setLineWidth(area.width());
+    layout.endLayout();
+    if (!line.isValid())
+        return area;
+    // Never so far that the tallest letter would rise out of the label.
+    const QFontMetrics metrics(font());
+    const int ascent = static_cast<int>(std::floor(line.ascent()));
+    const int raise =
+        std::min(ascent - metrics.ascent(), ascent + metrics.tightBoundingRect(text()).top());
+    return raise > 0 ? area.translated(0, -raise) : area;
+}
+
+// A label of one line may be shorter than its face's line, as designed. A line drawn partly in
+// a face with a taller line (Japanese, Chinese) sits lower: none of its ink may fall above or
+// below the label.
+bool LabelControl::inkWithinHeight() const {
+    const QRect area = contentsRect();
+    if (text().isEmpty() || area.isEmpty())
+        return true;
+    const int h = area.height();
+    QImage ink(area.width(), 3 * h, QImage::Format_Alpha8);
+    ink.fill(0);
+    QPainter p(&ink);
+    p.setFont(font());
+    p.drawText(textArea().translated(-area.left(), h - area.top()), textFlags(), text());
+    p.end();
+    return !anyPixelIn(ink, QRegion(0, 0, area.width(), h) + QRegion(0, 2 * h, area.width(), h));
 }
 
 void LabelControl::paintEvent(QPaintEvent*) {
@@ -150,8 +196,8 @@ void LabelControl::paintEvent(QPaintEvent*) {
         p.fillRect(rect(), *back_);
     const int flags = textFlags();
     p.setFont(font());
-    const QRect area = contentsRect();
-    p.setClipRect(area);
+    p.setClipRect(contentsRect());
+    const QRect area = textArea();
     if (isEnabled()) {
         p.setPen(fore_);
         p.drawText(area, flags, text());

@@ -69,6 +69,8 @@ private:
     int textFlags() const;
     bool textInside() const;
     bool textShowsWhole() const;
+    bool inkWithinHeight() const;
+    QRect textArea() const;
 
     QColor fore_{0, 0, 0};
     std::optional<QColor> back_;

@@ -12,6 +12,7 @@
 #include "support/ProgramHarness.h"
 
 #include <QFile>
+#include <QPainter>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
@@ -139,6 +140,54 @@ TEST(Translations, EveryTextFitsItsControlInEveryLanguage) {
         }
         h.ui().round->showText(gameText(kEndOfGameCaption));
         expectFits(h.ui().round, language);
+    }
+}
+
+// Where a picture differs from its top left pixel, cut to the rectangle that holds all of it.
+QImage inkOf(const QImage& picture) {
+    QImage ink(picture.size(), QImage::Format_Grayscale8);
+    QRect box;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const bool drawn = picture.pixel(x, y) != picture.pixel(0, 0);
+            ink.scanLine(y)[x] = drawn ? 255 : 0;
+            box |= drawn ? QRect(x, y, 1, 1) : QRect();
+        }
+    return ink.copy(box);
+}
+
+// The text as the font draws it on its own, as the label places it.
+QImage drawnBy(const QFont& font, const LabelControl& label, const QString& text) {
+    QImage picture(label.size(), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter p(&picture);
+    p.setFont(font);
+    p.drawText(label.contentsRect(), static_cast<int>(label.alignment()), text);
+    return picture;
+}
+
+// A board in Russian and in Japanese shows its message in the letters of the face that has
+// them: the label's pixels are the text as that face draws it on its own, and no two letters
+// look alike, as the one box a face draws for every letter it lacks would.
+TEST(Translations, CyrillicAndJapaneseMessagesShowTheirLettersNotBoxes) {
+    for (const auto& [language, face] :
+         {std::pair{"ru", "Liberation Sans"}, std::pair{"ja", "Noto Sans CJK JP"}}) {
+        SCOPED_TRACE(language);
+        const Speaking speaking(language);
+        test::BoardHarness h;
+        h.openNew(2);
+        LabelControl& message = *h.ui().message;
+        ASSERT_EQ(message.text(), gameText(turnMessage(0)));
+        QFont alone = message.font();
+        alone.setFamilies({QString::fromLatin1(face)});
+        EXPECT_EQ(inkOf(message.grab().toImage()), inkOf(drawnBy(alone, message, message.text())));
+        const QString letters = QString(message.text()).remove(QLatin1Char(' '));
+        QList<QImage> looks;
+        for (const QChar letter : letters)
+            if (const QImage ink = inkOf(drawnBy(message.font(), message, letter));
+                !looks.contains(ink))
+                looks << ink;
+        EXPECT_EQ(looks.size(), QSet<QChar>(letters.begin(), letters.end()).size());
     }
 }
 

@@ -6,9 +6,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QImage>
+#include <QRegularExpression>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace nf::assets {
 namespace {
@@ -67,6 +70,38 @@ TEST(GeneratedData, TheRulesDocumentIsRichTextHoldingTheRules) {
     EXPECT_TRUE(doc.contains("The Rules of Ninefold"));
     EXPECT_TRUE(doc.contains("five rounds"));
     EXPECT_EQ(doc.count('{'), doc.count('}'));
+}
+
+// A rules document with its \\uN? escapes read as the letters they stand for.
+QString withEscapesRead(const QByteArray& rtf) {
+    QString text = QString::fromLatin1(rtf);
+    const QRegularExpression escape(QStringLiteral(R"(\\u(-?\d+)\?)"));
+    for (auto m = escape.match(text); m.hasMatch(); m = escape.match(text, m.capturedStart()))
+        text.replace(m.capturedStart(), m.capturedLength(),
+                     QChar(static_cast<char16_t>(m.captured(1).toInt())));
+    return text;
+}
+
+// The Russian and the Japanese rules document hold their translated text as Unicode escapes,
+// and name a face this system has with the letters of their writing.
+TEST(GeneratedData, RulesDocumentsNameAFaceWithTheirLetters) {
+    for (const auto& [language, title, writing] :
+         {std::tuple{"ru", "Правила игры Ninefold", QFontDatabase::Cyrillic},
+          std::tuple{"ja", "Ninefoldのルール", QFontDatabase::Japanese},
+          std::tuple{"zh_CN", "Ninefold 游戏规则", QFontDatabase::SimplifiedChinese}}) {
+        SCOPED_TRACE(language);
+        const QByteArray doc = readAll(written(inLanguage(files::rulesDocument, language)));
+        EXPECT_TRUE(doc.startsWith("{\\rtf1"));
+        EXPECT_TRUE(withEscapesRead(doc).contains(QString::fromUtf8(title)));
+        const qsizetype table = doc.indexOf("{\\fonttbl{\\f0");
+        ASSERT_GE(table, 0);
+        const qsizetype end = doc.indexOf(';', table);
+        QString face = QString::fromLatin1(doc.mid(table, end - table));
+        face = face.section(QLatin1Char(' '), 1).section(QLatin1Char('{'), 0, 0);
+        if (face == QLatin1String("Arial"))
+            face = QStringLiteral("Liberation Sans"); // as word processors here take it
+        EXPECT_TRUE(QFontDatabase::writingSystems(face).contains(writing)) << face.toStdString();
+    }
 }
 
 TEST(Wav, RefusesWhatIsNotSixteenBitPcm) {

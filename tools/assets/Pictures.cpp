@@ -6,6 +6,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QTranslator>
 
 namespace nf::assets {
 namespace {
@@ -90,8 +91,8 @@ void drawTile(QPainter& p, const QRectF& r, int number, int coveredBy) {
 }
 
 void drawCaption(QPainter& p, const QRectF& r, const QString& text, double points,
-                 const QColor& colour) {
-    p.setFont(Fonts::font(QStringLiteral("Arial"), points, true));
+                 const QColor& colour, const QString& language) {
+    p.setFont(Fonts::font(QStringLiteral("Arial"), points, true, language));
     p.setPen(colour);
     p.drawText(r, Qt::AlignCenter | Qt::TextWordWrap, text);
 }
@@ -160,11 +161,13 @@ QImage boardPicture(QSize size, qreal scale) {
 QImage gameOverPicture(QSize size, qreal scale, const QTranslator* translator) {
     // The board's own words at the end of a match.
     const auto say = [translator](Text text) { return textIn(translator, text); };
+    const QString language = translator ? translator->language() : QString();
     QImage image = canvas(size, kBlue, scale);
     QPainter p(&image);
     begin(p);
     const double w = size.width(), h = size.height();
-    drawCaption(p, QRectF(0, h * 0.04, w, h * 0.2), say(kEndOfGameCaption), 20.25, kYellow);
+    drawCaption(p, QRectF(0, h * 0.04, w, h * 0.2), say(kEndOfGameCaption), 20.25, kYellow,
+                language);
     // A cup for the winner.
     QPainterPath cup;
     cup.moveTo(w * 0.36, h * 0.3);
@@ -179,7 +182,8 @@ QImage gameOverPicture(QSize size, qreal scale, const QTranslator* translator) {
     p.setPen(QPen(QColor(160, 110, 0), 2));
     p.setBrush(QColor(255, 200, 40));
     p.drawPath(cup);
-    drawCaption(p, QRectF(0, h * 0.8, w, h * 0.18), say(winnerMessage(0)), 15.75, Qt::red);
+    drawCaption(p, QRectF(0, h * 0.8, w, h * 0.18), say(winnerMessage(0)), 15.75, Qt::red,
+                language);
     return image;
 }
 

@@ -3,6 +3,8 @@
 #include "engine/Text.h"
 #include "platform/GameTexts.h"
 
+#include <QTranslator>
+#include <map>
 #include <vector>
 
 namespace nf::assets {
@@ -69,7 +71,40 @@ QByteArray rtfText(const QString& text) {
     return out;
 }
 
-QByteArray paragraph(const QString& text, const char* style) {
+// The face a word processor draws the document in: Arial has the Latin and Cyrillic letters;
+// Japanese and Chinese name Noto CJK (fonts-noto-cjk) in the language's forms, with the face
+// such a word processor on Windows has instead. The character set and the language tell the
+// word processor which letters and which spelling the text is in; a word processor draws
+// Japanese and Chinese letters in the face it associates with double-byte text, named again for
+// every paragraph.
+struct DocumentFace {
+    const char* fonts;
+    int language; // a Windows language id, 0 for the English document as it always was
+    bool eastAsian = false;
+};
+
+DocumentFace documentFace(const QString& language) {
+    static const std::map<QString, DocumentFace> faces = {
+        {QStringLiteral("cs"), {"{\\f0\\fswiss\\fcharset238 Arial;}", 1029}},
+        {QStringLiteral("de"), {"{\\f0\\fswiss Arial;}", 1031}},
+        {QStringLiteral("es"), {"{\\f0\\fswiss Arial;}", 3082}},
+        {QStringLiteral("fr"), {"{\\f0\\fswiss Arial;}", 1036}},
+        {QStringLiteral("it"), {"{\\f0\\fswiss Arial;}", 1040}},
+        {QStringLiteral("ja"),
+         {"{\\f0\\fnil\\fcharset128 Noto Sans CJK JP{\\*\\falt MS Gothic};}", 1041, true}},
+        {QStringLiteral("nl"), {"{\\f0\\fswiss Arial;}", 1043}},
+        {QStringLiteral("pl"), {"{\\f0\\fswiss\\fcharset238 Arial;}", 1045}},
+        {QStringLiteral("pt_BR"), {"{\\f0\\fswiss Arial;}", 1046}},
+        {QStringLiteral("ru"), {"{\\f0\\fswiss\\fcharset204 Arial;}", 1049}},
+        {QStringLiteral("sv"), {"{\\f0\\fswiss Arial;}", 1053}},
+        {QStringLiteral("zh_CN"),
+         {"{\\f0\\fnil\\fcharset134 Noto Sans CJK SC{\\*\\falt Microsoft YaHei};}", 2052, true}},
+    };
+    const auto found = faces.find(language);
+    return found == faces.end() ? DocumentFace{"{\\f0\\fswiss Arial;}", 0} : found->second;
+}
+
+QByteArray paragraph(const QString& text, const QByteArray& style) {
     return QByteArray("{\\pard\\sa160") + style + " " + rtfText(text) + "\\par}\n";
 }
 
@@ -77,16 +112,26 @@ QByteArray paragraph(const QString& text, const char* style) {
 
 QByteArray rulesDocument(const QTranslator* translator) {
     const auto say = [translator](Text text) { return textIn(translator, text); };
-    QByteArray rtf = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\n"
-                     "{\\info{\\title " +
-                     rtfText(say(kTitle)) +
-                     "}}\n"
-                     "\\paperw11906\\paperh16838\\margl1440\\margr1440\\margt1440\\margb1440\n";
-    rtf += paragraph(say(kTitle), "\\qc\\b\\fs40");
+    const DocumentFace face = documentFace(translator ? translator->language() : QString());
+    const QByteArray id = QByteArray::number(face.language);
+    const QByteArray run =
+        face.eastAsian ? "\\langfe" + id + "\\loch\\af0\\hich\\af0\\dbch\\af0" : QByteArray();
+    QByteArray rtf = QByteArray("{\\rtf1\\ansi\\deff0");
+    if (face.language != 0)
+        rtf += "\\deflang" + id;
+    if (face.eastAsian)
+        rtf += "\\deflangfe" + id;
+    rtf += QByteArray("{\\fonttbl") + face.fonts +
+           "}\n"
+           "{\\info{\\title " +
+           rtfText(say(kTitle)) +
+           "}}\n"
+           "\\paperw11906\\paperh16838\\margl1440\\margr1440\\margt1440\\margb1440\n";
+    rtf += paragraph(say(kTitle), run + "\\qc\\b\\fs40");
     for (const Section& section : kSections) {
-        rtf += paragraph(say(section.heading), "\\b\\fs28");
+        rtf += paragraph(say(section.heading), run + "\\b\\fs28");
         for (const Text& text : section.paragraphs)
-            rtf += paragraph(say(text), "\\fs24");
+            rtf += paragraph(say(text), run + "\\fs24");
     }
     rtf += "}\n";
     return rtf;
