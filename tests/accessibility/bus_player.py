@@ -11,8 +11,8 @@ never from the screen.
                                    then Exit
 
 It starts the game GAME on $DISPLAY, with its accessibility on the session's AT-SPI bus, in
-English, once it listens to the bus (Qt's bridge sends only the events that a client has asked
-for when it starts), and ends it at the end. Prints what the bus said; exits 1 at the first
+English, once it listens to the bus (a listener that registers while the game starts can be
+missed by Qt's bridge: a run in six then lost its focus events), and ends it at the end. Prints what the bus said; exits 1 at the first
 thing missing from it.
 """
 
