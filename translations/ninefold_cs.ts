@@ -59,6 +59,41 @@
         <translation>Body Zeleného</translation>
     </message>
     <message>
+        <location filename="../src/board/BoardTexts.h" line="21"/>
+        <source>Threw %1 and %2</source>
+        <translation>Hozeno %1 a %2</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="22"/>
+        <source>Threw %1</source>
+        <translation>Hozeno %1</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="23"/>
+        <source>Covered %1</source>
+        <translation>Zakryto %1</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="24"/>
+        <source>Number %1, covered by Red</source>
+        <translation>Číslo %1, zakryl Červený</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="25"/>
+        <source>Number %1, covered by Magenta</source>
+        <translation>Číslo %1, zakryl Purpurový</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="26"/>
+        <source>Number %1, covered by Yellow</source>
+        <translation>Číslo %1, zakryl Žlutý</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="27"/>
+        <source>Number %1, covered by Green</source>
+        <translation>Číslo %1, zakryl Zelený</translation>
+    </message>
+    <message>
         <location filename="../src/engine/Players.cpp" line="19"/>
         <location filename="../src/screens/BoardScreens.cpp" line="92"/>
         <source>RED TO PLAY</source>
@@ -427,6 +462,11 @@
         <source>7, 8 and 9</source>
         <translation>7, 8 a 9</translation>
     </message>
+    <message>
+        <location filename="../src/front/RulesPage.cpp" line="37"/>
+        <source>The Rules, page %1 of 3</source>
+        <translation>Pravidla, strana %1 ze 3</translation>
+    </message>
 </context>
 <context>
     <name>Startplay2</name>
@@ -460,6 +500,11 @@
         <source>Select Number of Players</source>
         <translation>Zvolte počet hráčů</translation>
     </message>
+    <message>
+        <location filename="../src/front/SetupScreen.cpp" line="34"/>
+        <source>Ninefold, new game</source>
+        <translation>Ninefold, nová hra</translation>
+    </message>
 </context>
 <context>
     <name>Titlefrm</name>
@@ -488,6 +533,11 @@
         <location filename="../src/screens/TitleScreens.cpp" line="52"/>
         <source>Exit</source>
         <translation>Konec</translation>
+    </message>
+    <message>
+        <location filename="../src/front/TitleScreen.cpp" line="21"/>
+        <source>Ninefold, title screen</source>
+        <translation>Ninefold, úvodní obrazovka</translation>
     </message>
 </context>
 </TS>

@@ -59,6 +59,41 @@
         <translation>Punkte von Grün</translation>
     </message>
     <message>
+        <location filename="../src/board/BoardTexts.h" line="21"/>
+        <source>Threw %1 and %2</source>
+        <translation>Gewürfelt: %1 und %2</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="22"/>
+        <source>Threw %1</source>
+        <translation>Gewürfelt: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="23"/>
+        <source>Covered %1</source>
+        <translation>Abgedeckt: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="24"/>
+        <source>Number %1, covered by Red</source>
+        <translation>Zahl %1, abgedeckt von Rot</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="25"/>
+        <source>Number %1, covered by Magenta</source>
+        <translation>Zahl %1, abgedeckt von Magenta</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="26"/>
+        <source>Number %1, covered by Yellow</source>
+        <translation>Zahl %1, abgedeckt von Gelb</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="27"/>
+        <source>Number %1, covered by Green</source>
+        <translation>Zahl %1, abgedeckt von Grün</translation>
+    </message>
+    <message>
         <location filename="../src/engine/Players.cpp" line="19"/>
         <location filename="../src/screens/BoardScreens.cpp" line="92"/>
         <source>RED TO PLAY</source>
@@ -427,6 +462,11 @@
         <source>7, 8 and 9</source>
         <translation>7, 8 und 9</translation>
     </message>
+    <message>
+        <location filename="../src/front/RulesPage.cpp" line="37"/>
+        <source>The Rules, page %1 of 3</source>
+        <translation>Die Regeln, Seite %1 von 3</translation>
+    </message>
 </context>
 <context>
     <name>Startplay2</name>
@@ -460,6 +500,11 @@
         <source>Select Number of Players</source>
         <translation>Anzahl der Spieler wählen</translation>
     </message>
+    <message>
+        <location filename="../src/front/SetupScreen.cpp" line="34"/>
+        <source>Ninefold, new game</source>
+        <translation>Ninefold, neues Spiel</translation>
+    </message>
 </context>
 <context>
     <name>Titlefrm</name>
@@ -488,6 +533,11 @@
         <location filename="../src/screens/TitleScreens.cpp" line="52"/>
         <source>Exit</source>
         <translation>Ende</translation>
+    </message>
+    <message>
+        <location filename="../src/front/TitleScreen.cpp" line="21"/>
+        <source>Ninefold, title screen</source>
+        <translation>Ninefold, Titelbild</translation>
     </message>
 </context>
 </TS>

@@ -59,6 +59,41 @@
         <translation>Puntos de Verde</translation>
     </message>
     <message>
+        <location filename="../src/board/BoardTexts.h" line="21"/>
+        <source>Threw %1 and %2</source>
+        <translation>Tirada: %1 y %2</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="22"/>
+        <source>Threw %1</source>
+        <translation>Tirada: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="23"/>
+        <source>Covered %1</source>
+        <translation>Cubierto %1</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="24"/>
+        <source>Number %1, covered by Red</source>
+        <translation>Número %1, cubierto por Rojo</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="25"/>
+        <source>Number %1, covered by Magenta</source>
+        <translation>Número %1, cubierto por Magenta</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="26"/>
+        <source>Number %1, covered by Yellow</source>
+        <translation>Número %1, cubierto por Amarillo</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="27"/>
+        <source>Number %1, covered by Green</source>
+        <translation>Número %1, cubierto por Verde</translation>
+    </message>
+    <message>
         <location filename="../src/engine/Players.cpp" line="19"/>
         <location filename="../src/screens/BoardScreens.cpp" line="92"/>
         <source>RED TO PLAY</source>
@@ -427,6 +462,11 @@
         <source>7, 8 and 9</source>
         <translation>7, 8 y 9</translation>
     </message>
+    <message>
+        <location filename="../src/front/RulesPage.cpp" line="37"/>
+        <source>The Rules, page %1 of 3</source>
+        <translation>Las reglas, página %1 de 3</translation>
+    </message>
 </context>
 <context>
     <name>Startplay2</name>
@@ -460,6 +500,11 @@
         <source>Select Number of Players</source>
         <translation>Elija el número de jugadores</translation>
     </message>
+    <message>
+        <location filename="../src/front/SetupScreen.cpp" line="34"/>
+        <source>Ninefold, new game</source>
+        <translation>Ninefold, partida nueva</translation>
+    </message>
 </context>
 <context>
     <name>Titlefrm</name>
@@ -488,6 +533,11 @@
         <location filename="../src/screens/TitleScreens.cpp" line="52"/>
         <source>Exit</source>
         <translation>Salir</translation>
+    </message>
+    <message>
+        <location filename="../src/front/TitleScreen.cpp" line="21"/>
+        <source>Ninefold, title screen</source>
+        <translation>Ninefold, pantalla de título</translation>
     </message>
 </context>
 </TS>

@@ -59,6 +59,41 @@
         <translation>Очки Зелёного</translation>
     </message>
     <message>
+        <location filename="../src/board/BoardTexts.h" line="21"/>
+        <source>Threw %1 and %2</source>
+        <translation>Выпало %1 и %2</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="22"/>
+        <source>Threw %1</source>
+        <translation>Выпало %1</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="23"/>
+        <source>Covered %1</source>
+        <translation>Закрыто %1</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="24"/>
+        <source>Number %1, covered by Red</source>
+        <translation>Число %1, закрыл Красный</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="25"/>
+        <source>Number %1, covered by Magenta</source>
+        <translation>Число %1, закрыл Пурпурный</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="26"/>
+        <source>Number %1, covered by Yellow</source>
+        <translation>Число %1, закрыл Жёлтый</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="27"/>
+        <source>Number %1, covered by Green</source>
+        <translation>Число %1, закрыл Зелёный</translation>
+    </message>
+    <message>
         <location filename="../src/engine/Players.cpp" line="19"/>
         <location filename="../src/screens/BoardScreens.cpp" line="92"/>
         <source>RED TO PLAY</source>
@@ -427,6 +462,11 @@
         <source>7, 8 and 9</source>
         <translation>7, 8 и 9</translation>
     </message>
+    <message>
+        <location filename="../src/front/RulesPage.cpp" line="37"/>
+        <source>The Rules, page %1 of 3</source>
+        <translation>Правила, страница %1 из 3</translation>
+    </message>
 </context>
 <context>
     <name>Startplay2</name>
@@ -460,6 +500,11 @@
         <source>Select Number of Players</source>
         <translation>Выберите число игроков</translation>
     </message>
+    <message>
+        <location filename="../src/front/SetupScreen.cpp" line="34"/>
+        <source>Ninefold, new game</source>
+        <translation>Ninefold, новая игра</translation>
+    </message>
 </context>
 <context>
     <name>Titlefrm</name>
@@ -488,6 +533,11 @@
         <location filename="../src/screens/TitleScreens.cpp" line="52"/>
         <source>Exit</source>
         <translation>Выход</translation>
+    </message>
+    <message>
+        <location filename="../src/front/TitleScreen.cpp" line="21"/>
+        <source>Ninefold, title screen</source>
+        <translation>Ninefold, титульный экран</translation>
     </message>
 </context>
 </TS>

@@ -59,6 +59,41 @@
         <translation>绿方得分</translation>
     </message>
     <message>
+        <location filename="../src/board/BoardTexts.h" line="21"/>
+        <source>Threw %1 and %2</source>
+        <translation>掷出 %1 和 %2</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="22"/>
+        <source>Threw %1</source>
+        <translation>掷出 %1</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="23"/>
+        <source>Covered %1</source>
+        <translation>盖住了 %1</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="24"/>
+        <source>Number %1, covered by Red</source>
+        <translation>数字 %1，红方盖住</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="25"/>
+        <source>Number %1, covered by Magenta</source>
+        <translation>数字 %1，品红方盖住</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="26"/>
+        <source>Number %1, covered by Yellow</source>
+        <translation>数字 %1，黄方盖住</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="27"/>
+        <source>Number %1, covered by Green</source>
+        <translation>数字 %1，绿方盖住</translation>
+    </message>
+    <message>
         <location filename="../src/engine/Players.cpp" line="19"/>
         <location filename="../src/screens/BoardScreens.cpp" line="92"/>
         <source>RED TO PLAY</source>
@@ -427,6 +462,11 @@
         <source>7, 8 and 9</source>
         <translation>7、8 和 9</translation>
     </message>
+    <message>
+        <location filename="../src/front/RulesPage.cpp" line="37"/>
+        <source>The Rules, page %1 of 3</source>
+        <translation>游戏规则，第 %1 页，共 3 页</translation>
+    </message>
 </context>
 <context>
     <name>Startplay2</name>
@@ -460,6 +500,11 @@
         <source>Select Number of Players</source>
         <translation>选择玩家人数</translation>
     </message>
+    <message>
+        <location filename="../src/front/SetupScreen.cpp" line="34"/>
+        <source>Ninefold, new game</source>
+        <translation>Ninefold，新游戏</translation>
+    </message>
 </context>
 <context>
     <name>Titlefrm</name>
@@ -488,6 +533,11 @@
         <location filename="../src/screens/TitleScreens.cpp" line="52"/>
         <source>Exit</source>
         <translation>退出</translation>
+    </message>
+    <message>
+        <location filename="../src/front/TitleScreen.cpp" line="21"/>
+        <source>Ninefold, title screen</source>
+        <translation>Ninefold，标题画面</translation>
     </message>
 </context>
 </TS>

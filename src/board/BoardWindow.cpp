@@ -12,10 +12,10 @@
 #include "platform/GameTexts.h"
 #include "platform/ImageControl.h"
 #include "platform/LabelControl.h"
+#include "platform/SpokenStatus.h"
 #include "screens/ScreenBuilder.h"
 #include "screens/Screens.h"
 
-#include <QAccessible>
 #include <QSignalBlocker>
 
 namespace nf {
@@ -44,8 +44,8 @@ BoardWindow::BoardWindow(Environment& env, const Design& design, Opening opening
     // The board's keys reach the window: 1 to 9 for the numbers, Space or Enter to throw.
     window().setKeyboardButtons(false);
     ui_ = completeBoard(window(), design.window,
-                        {[this] { clickButton([this] { game_->clickThrowDice(); }); },
-                         [this] { clickButton([this] { game_->clickNewGame(); }); },
+                        {[this] { pressFromKeyboardOrMouse([this] { game_->clickThrowDice(); }); },
+                         [this] { pressFromKeyboardOrMouse([this] { game_->clickNewGame(); }); },
                          [this] { clickButton([this] { exitBoard(); }); },
                          [this] { clickSingleDieBox(); },
                          [this](int number) {
@@ -61,6 +61,9 @@ BoardWindow::~BoardWindow() = default;
 void BoardWindow::connectWindow() {
     window().onKey([this](int key) { return pressKey(key); });
     ui_.singleDie->setFocusPolicy(Qt::TabFocus); // a click leaves Space to the throw
+    // Tab reaches the buttons; a click gives them no focus, so the mouse sees no focus frame.
+    for (LabelControl* button : {ui_.throwDice, ui_.newGame, ui_.exit})
+        button->setActsAsButton(true);
     window().onCloseRequest([this] {
         if (game_->handOverPending())
             return false;
@@ -74,6 +77,7 @@ void BoardWindow::load(Opening opening) {
     ui_.singleDie->setColours(ui_.singleDie->foreColour(), window().background());
     ui_.frame->lower();
     showPlayersScoreLabels();
+    reader_ = new BoardReader(window(), ui_, *game_, env_.match.PlayerCount);
     nameForScreenReaders();
     game_->load(opening);
     ui_.singleDie->setColours(ui_.message->foreColour(), window().background());
@@ -105,7 +109,7 @@ bool BoardWindow::pressKey(int key) {
         return true;
     }
     if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-        clickButton([this] { game_->clickThrowDice(); });
+        pressFromKeyboardOrMouse([this] { game_->clickThrowDice(); });
         return true;
     }
     return false;
@@ -127,8 +131,7 @@ void BoardWindow::nameForScreenReaders() {
 
 void BoardWindow::personActs() {
     hint_.stop();
-    if (!ui_.message->accessibleDescription().isEmpty())
-        ui_.message->setAccessibleDescription(QString());
+    reader_->sayNow();
 }
 
 namespace {
@@ -175,9 +178,13 @@ void BoardWindow::showHint() {
         if (hint->numbers & numberBit(n))
             lights.push_back(swapColours(ui_.numbers[idx(n - 1)]));
     hint_.start(std::move(lights));
-    ui_.message->setAccessibleDescription(hintSaid(*hint));
-    QAccessibleEvent said(ui_.message, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&said);
+    reader_->hint(hintSaid(*hint));
+}
+
+// The focus goes back to what the screen reader follows, wherever Tab had taken it.
+void BoardWindow::pressFromKeyboardOrMouse(const std::function<void()>& action) {
+    clickButton(action);
+    reader_->takeFocus();
 }
 
 // The buttons take no clicks while a hand-over runs.
@@ -229,6 +236,7 @@ void BoardWindow::playSound(std::string_view file) {
 
 void BoardWindow::showMessage(MessageKind kind, int player) {
     ui_.message->showText(gameText(messageText(kind, player)));
+    reader_->message(kind != MessageKind::ToPlay);
 }
 
 void BoardWindow::setMessageColour(Rgb colour) {
@@ -272,34 +280,41 @@ void BoardWindow::dressResult(int winner) {
 
 void BoardWindow::showRound(long round) {
     ui_.round->showText(gameText(kRoundCaption).arg(round));
+    reader_->round();
 }
 
 void BoardWindow::showEndOfGame() {
     ui_.round->showText(gameText(kEndOfGameCaption));
+    reader_->round();
 }
 
 void BoardWindow::showScore(int player, long total) {
     ui_.totals[idx(playerOf(player))]->setText(QString::number(total));
+    reader_->score(playerOf(player), total);
 }
 
 void BoardWindow::showSpot(int number, int player) {
     ui_.spots[idx(number - 1)]->loadPicture(
         env_.services.path(gameName(pictures::spots[idx(playerOf(player))])));
+    reader_->spot(number, playerOf(player));
 }
 
 void BoardWindow::clearSpots() {
     for (ImageControl* spot : ui_.spots)
         spot->clearPicture();
+    reader_->clearSpots();
 }
 
 void BoardWindow::showCovered(int number) {
     LabelControl* tile = ui_.numbers[idx(number - 1)];
     tile->setBackColour(toQColor(colours::covered));
     tile->setForeColour(toQColor(colours::covered));
+    reader_->covered(number);
 }
 
 void BoardWindow::showDie(int die, int figure) {
     ui_.dice[idx(die)]->setText(figure == 0 ? QString() : QString::number(figure));
+    reader_->die(die, figure);
 }
 
 void BoardWindow::showSecondDie(bool visible) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BoardControls.h"
+#include "BoardReader.h"
 #include "Environment.h"
 #include "HintBlink.h"
 #include "engine/Game.h"
@@ -30,6 +31,8 @@ public:
     void show();
     const BoardControls& controls() const { return ui_; }
     Game& game() const { return *game_; }
+    // What a screen reader follows on the board.
+    const BoardReader& reader() const { return *reader_; }
 
 signals:
     // "Exit" has saved the match: the title screen takes over. The board closes right after.
@@ -70,6 +73,7 @@ private:
     void connectWindow();
     void showPlayersScoreLabels();
     void clickButton(const std::function<void()>& action);
+    void pressFromKeyboardOrMouse(const std::function<void()>& action);
     bool pressKey(int key);
     // Whatever the person does ends a hint that is showing.
     void personActs();
@@ -84,6 +88,7 @@ private:
     std::unique_ptr<Game> game_;
     BoardControls ui_;
     HintBlink hint_;
+    BoardReader* reader_ = nullptr; // the window's child
 };
 
 } // namespace nf

@@ -2,6 +2,7 @@
 
 #include "platform/BackdropHints.h"
 #include "platform/FormWindow.h"
+#include "platform/LabelAccessibility.h"
 #include "screens/ScreenBuilder.h"
 #include "screens/Screens.h"
 
@@ -12,6 +13,7 @@ Backdrop::Backdrop(Program& program) : Screen(program, greySpec()) {
     window().setWindowFlag(Qt::WindowDoesNotAcceptFocus);
     window().onCloseRequest([] { return false; }); // only "Hide Desktop" takes it away
     markAsBackdrop(&window());
+    hideFromScreenReaders(&window());
 }
 
 void Backdrop::show() {

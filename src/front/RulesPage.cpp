@@ -33,6 +33,9 @@ RulesPage::RulesPage(Program& program, int page)
         leave(); // the window manager's close acts as the page's Exit
         return true;
     });
+    window().setAccessibleName(
+        gameText(NF_TEXT("RulesPages", "The Rules, page %1 of 3")).arg(page));
+    window().orderTabsAsRead();
     if (page == 2)
         makeTryOut();
     fitform(&window());

@@ -4,7 +4,9 @@
 #include "platform/CheckBoxControl.h"
 #include "platform/FitForm.h"
 #include "platform/FormWindow.h"
+#include "platform/GameTexts.h"
 #include "platform/ImageControl.h"
+#include "platform/LabelControl.h"
 #include "screens/Screens.h"
 
 #include <QGuiApplication>
@@ -25,6 +27,12 @@ SetupScreen::SetupScreen(Program& program)
         clickExit();
         return true;
     });
+    // The prompt and the publisher's line open the address when clicked, as designed, but only
+    // the address itself is a button for the keyboard and screen readers.
+    ui_.prompt->setActsAsButton(false);
+    ui_.publisher->setActsAsButton(false);
+    window().setAccessibleName(gameText(NF_TEXT("Startplay2", "Ninefold, new game")));
+    window().orderTabsAsRead();
     if (!load())
         fitform(&window());
 }

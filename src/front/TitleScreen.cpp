@@ -4,6 +4,7 @@
 #include "board/RestartPrevious.h"
 #include "platform/FitForm.h"
 #include "platform/FormWindow.h"
+#include "platform/GameTexts.h"
 #include "platform/PictureBoxControl.h"
 #include "screens/Screens.h"
 
@@ -17,6 +18,8 @@ TitleScreen::TitleScreen(Program& program)
         clickExit();
         return true;
     });
+    window().setAccessibleName(gameText(NF_TEXT("Titlefrm", "Ninefold, title screen")));
+    window().orderTabsAsRead();
     load();
 }
 

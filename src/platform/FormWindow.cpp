@@ -6,6 +6,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <algorithm>
+#include <vector>
 
 namespace nf {
 
@@ -101,6 +103,28 @@ void FormWindow::onClick(const QString& name, ClickHandler handler) {
         if (key.first == name)
             if (auto* label = qobject_cast<LabelControl*>(control))
                 label->setActsAsButton(true);
+}
+
+void FormWindow::orderTabsAsRead() {
+    std::vector<QWidget*> stops;
+    for (QWidget* child : client_->findChildren<QWidget*>())
+        if (child->focusPolicy() & Qt::TabFocus)
+            stops.push_back(child);
+    const auto top = [this](const QWidget* w) { return w->mapTo(this, QPoint(0, 0)).y(); };
+    const auto left = [this](const QWidget* w) { return w->mapTo(this, QPoint(0, 0)).x(); };
+    std::stable_sort(stops.begin(), stops.end(),
+                     [&](const QWidget* a, const QWidget* b) { return top(a) < top(b); });
+    // Controls whose tops lie within half the height of the row's first share its row.
+    for (auto row = stops.begin(); row != stops.end();) {
+        const auto end = std::find_if(row, stops.end(), [&](const QWidget* w) {
+            return top(w) - top(*row) > (*row)->height() / 2;
+        });
+        std::stable_sort(row, end,
+                         [&](const QWidget* a, const QWidget* b) { return left(a) < left(b); });
+        row = end;
+    }
+    for (std::size_t i = 1; i < stops.size(); ++i)
+        setTabOrder(stops[i - 1], stops[i]);
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {

@@ -42,6 +42,9 @@ public:
     // Whether labels that act as buttons can be reached with Tab and pressed with Space or
     // Enter (the boards take their keys at the window instead).
     void setKeyboardButtons(bool on) { keyboardButtons_ = on; }
+    // Tab goes through the controls as a page is read: row by row from the top, each row from
+    // the left.
+    void orderTabsAsRead();
     // Asked when the user closes the window from its title bar; false keeps it open.
     void onCloseRequest(std::function<bool()> handler) { closeRequest_ = std::move(handler); }
     // Closes the window without asking the close-request handler (nothing to do while it is

@@ -3,6 +3,7 @@
 #include "SunkenBorder.h"
 #include "TextFit.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -27,6 +28,21 @@ void LabelControl::setAssistiveAction(const QString& name, std::function<void()>
 void LabelControl::runAssistiveAction() const {
     if (assistiveAction_)
         assistiveAction_();
+}
+
+void LabelControl::press() {
+    if (actsAsButton_ && isEnabled() && isVisible())
+        emit clicked(); // last: the handler may close the window
+}
+
+void LabelControl::setUnavailableToReaders(bool unavailable) {
+    if (unavailable == unavailableToReaders_)
+        return;
+    unavailableToReaders_ = unavailable;
+    QAccessible::State changed;
+    changed.disabled = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void LabelControl::setForeColour(const QColor& colour) {
@@ -61,7 +77,7 @@ void LabelControl::setActsAsButton(bool on) {
 void LabelControl::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if (actsAsButton_ && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter))
-        emit clicked();
+        press();
     else
         QLabel::keyPressEvent(event);
 }

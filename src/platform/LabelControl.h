@@ -49,6 +49,12 @@ public:
     void setAssistiveAction(const QString& name, std::function<void()> action);
     const QString& assistiveActionName() const { return assistiveName_; }
     void runAssistiveAction() const;
+    // A button pressed by a screen reader's action, as Space presses it.
+    void press();
+    // A button that takes clicks (the designed look) but does nothing now: screen readers are
+    // told it is unavailable.
+    void setUnavailableToReaders(bool unavailable);
+    bool unavailableToReaders() const { return unavailableToReaders_; }
 
 signals:
     void clicked();
@@ -75,6 +81,7 @@ private:
     ClickDetector click_;
     QString assistiveName_;
     std::function<void()> assistiveAction_;
+    bool unavailableToReaders_ = false;
 };
 
 } // namespace nf

@@ -4,6 +4,7 @@
 #include "platform/CheckBoxControl.h"
 #include "platform/Fonts.h"
 #include "platform/GameTexts.h"
+#include "platform/SpokenStatus.h"
 #include "platform/TextFit.h"
 #include "screens/ScreenBuilder.h"
 #include "screens/Screens.h"
@@ -218,10 +219,13 @@ TEST(Translations, TheGameSpeaksTheInstalledLanguage) {
         p.click(p.setupUi().players[1]);
         EXPECT_EQ(p.boardUi().message->text(), "ROT IST DRAN");
         EXPECT_EQ(p.boardUi().round->text(), "RUNDE 1 VON 5");
-        EXPECT_EQ(p.boardUi().totals[1]->accessibleName(), "Punkte von Magenta");
+        EXPECT_EQ(p.boardUi().totals[1]->accessibleName(), "Punkte von Magenta, 0");
         p.throwDice(6, 6);
         p.wait(pauses::kTurnOverShown);
         EXPECT_EQ(p.boardUi().message->text(), "ZUG VORBEI");
+        QCoreApplication::processEvents();
+        EXPECT_EQ(p.program.board()->reader().status().said(),
+                  "Gewürfelt: 6 und 6, ZUG VORBEI, Punkte von Rot 0, Punkte von Magenta 0");
     }
     test::ProgramHarness english;
     english.click(english.titleUi().ok);
