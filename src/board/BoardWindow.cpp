@@ -40,12 +40,19 @@ BoardWindow::BoardWindow(Environment& env, Opening opening)
 BoardWindow::BoardWindow(Environment& env, const Design& design, Opening opening)
     : WindowOwner(buildWindow(design.window, env.services.folder())), env_(env),
       totalsOfThePlayers_(design.totalsOfThePlayers), game_(design.makeGame(*this)),
-      hint_(env.scheduler) {
+      hint_(env.scheduler), kind_(design.kind),
+      logger_([this](const MatchLog& log, const Game&) { finishMatch(log); }) {
+    game_->setObserver(&logger_);
     // The board's keys reach the window: 1 to 9 for the numbers, Space or Enter to throw.
     window().setKeyboardButtons(false);
     ui_ = completeBoard(window(), design.window,
                         {[this] { clickButton([this] { game_->clickThrowDice(); }); },
-                         [this] { clickButton([this] { game_->clickNewGame(); }); },
+                         [this] {
+                             clickButton([this] {
+                                 if (game_->clickNewGame())
+                                     resumed_ = false;
+                             });
+                         },
                          [this] { clickButton([this] { exitBoard(); }); },
                          [this] { clickSingleDieBox(); },
                          [this](int number) {
@@ -75,6 +82,7 @@ void BoardWindow::load(Opening opening) {
     ui_.frame->lower();
     showPlayersScoreLabels();
     nameForScreenReaders();
+    resumed_ = opening == Opening::Resume;
     game_->load(opening);
     ui_.singleDie->setColours(ui_.message->foreColour(), window().background());
     ui_.round->setForeColour(ui_.message->foreColour());
@@ -97,6 +105,10 @@ void BoardWindow::showPlayersScoreLabels() {
 bool BoardWindow::pressKey(int key) {
     if (key == Qt::Key_H) {
         showHint();
+        return true;
+    }
+    if (key == Qt::Key_S) {
+        emit statisticsAsked();
         return true;
     }
     personActs();
@@ -123,6 +135,20 @@ void BoardWindow::nameForScreenReaders() {
     for (std::size_t i = 0; i < ui_.numbers.size(); ++i)
         ui_.numbers[i]->setAccessibleName(gameText(kNumber).arg(i + 1));
     ui_.message->setAssistiveAction(gameText(kShowHint), [this] { showHint(); });
+    ui_.round->setAssistiveAction(gameText(kShowStatistics), [this] { emit statisticsAsked(); });
+}
+
+// The totals as the board shows them, the result as the game decided it.
+void BoardWindow::finishMatch(const MatchLog& log) {
+    const EndState& end = game_->endState();
+    std::array<int, 4> totals{};
+    for (std::size_t i = 0; i < totals.size(); ++i)
+        totals[i] = end.FinalScores[i];
+    MatchSummary summary =
+        summarize(log, kind_, env_.match.PlayerCount, totals, end.Winner, end.Draw);
+    summary.resumed = resumed_;
+    resumed_ = false; // a new match on this board is played from its start
+    emit matchFinished(summary, log);
 }
 
 void BoardWindow::personActs() {

@@ -5,6 +5,7 @@
 #include "HintBlink.h"
 #include "engine/Game.h"
 #include "engine/GameDisplay.h"
+#include "engine/MatchLog.h"
 #include "platform/WindowOwner.h"
 #include "screens/Catalogue.h"
 
@@ -34,6 +35,10 @@ public:
 signals:
     // "Exit" has saved the match: the title screen takes over. The board closes right after.
     void exited();
+    // The key S, or the screen reader's action "Show statistics".
+    void statisticsAsked();
+    // A match played to its end on this board, for the player's record.
+    void matchFinished(const nf::MatchSummary& summary, const nf::MatchLog& log);
 
 protected:
     // What makes one board differ from the other.
@@ -41,6 +46,7 @@ protected:
         WindowSpec window;
         std::function<std::unique_ptr<Game>(GameDisplay&)> makeGame;
         bool totalsOfThePlayers; // shows the totals of the colours in the match, else as designed
+        BoardKind kind = BoardKind::People;
     };
     BoardWindow(Environment& env, const Design& design, Opening opening);
 
@@ -80,10 +86,14 @@ private:
     void leave();
     void saveGame();
     void setDiceColours(const QColor& back, const QColor& text);
+    void finishMatch(const MatchLog& log);
 
     std::unique_ptr<Game> game_;
     BoardControls ui_;
     HintBlink hint_;
+    const BoardKind kind_;
+    bool resumed_ = false; // the match was continued from a saved game
+    MatchLogger logger_;
 };
 
 } // namespace nf

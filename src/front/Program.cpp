@@ -7,6 +7,9 @@
 #include "board/BoardWindow.h"
 #include "computer/ComputerBoardWindow.h"
 #include "platform/FormWindow.h"
+#include "statistics/StatisticsWindow.h"
+
+#include <iostream>
 
 namespace nf {
 namespace {
@@ -21,8 +24,8 @@ Program::Program(Environment& env, ComputerPlay computer)
     : env_(env), computer_(computer), overBackdrop_([this] { return gameWindows(); }) {}
 
 Program::~Program() {
-    for (QObject* window : std::initializer_list<QObject*>{title_, backdrop_, setup_, board_,
-                                                           pages_[0], pages_[1], pages_[2]})
+    for (QObject* window : std::initializer_list<QObject*>{
+             title_, backdrop_, setup_, board_, pages_[0], pages_[1], pages_[2], statistics_})
         delete window;
 }
 
@@ -80,6 +83,8 @@ BoardWindow* Program::openBoard(bool computer, Opening opening) {
     board_ = board;
     overBackdrop_.adopt(&board->window());
     connect(board, &BoardWindow::exited, this, &Program::showTitle);
+    connect(board, &BoardWindow::statisticsAsked, this, &Program::showStatistics);
+    connect(board, &BoardWindow::matchFinished, this, &Program::recordMatch);
     board->show();
     return board;
 }
@@ -94,7 +99,44 @@ void Program::quit() {
     closeBackdrop();
     if (isOpen(title_))
         title_->close();
+    if (statistics_)
+        statistics_->close();
     emit finished();
+}
+
+RecordBackend* Program::record() {
+    if (!recordLoaded_) {
+        recordLoaded_ = true;
+        record_ = loadRecordStore(env_.services.folder().base());
+        if (!record_)
+            std::cerr << "ninefold: the record cannot be kept: " << kRecordModuleFile
+                      << " did not load; the game goes on\n";
+    }
+    return record_.get();
+}
+
+void Program::recordMatch(const MatchSummary& summary, const MatchLog& log) {
+    if (RecordBackend* store = record())
+        store->add({summary, log.encode()});
+}
+
+// One statistics window at a time; asked again, it is read afresh.
+void Program::showStatistics() {
+    RecordBackend* store = record();
+    const std::optional<RecordFigures> figures =
+        store ? store->read(StatisticsWindow::kPlotted) : std::nullopt;
+    if (statistics_)
+        statistics_->close();
+    auto* window = new StatisticsWindow(figures);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    statistics_ = window;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+QWidget* Program::statisticsWindow() const {
+    return statistics_ && statistics_->isVisible() ? statistics_.data() : nullptr;
 }
 
 std::vector<QWidget*> Program::gameWindows() const {

@@ -3,7 +3,6 @@
 #include "engine/Index.h"
 
 #include <QDateTime>
-#include <algorithm>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +10,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
 #include <iostream>
 
 namespace nf {
@@ -167,12 +167,12 @@ bool RecordStore::fail(const QSqlQuery& query, const QString& doing) {
     return false;
 }
 
-bool RecordStore::add(const RecordedMatch& match) {
-    bool done = open() && write(match);
+bool RecordStore::addAll(const std::vector<RecordedMatch>& matches) {
+    bool done = open() && write(matches);
     if (!done && damaged_) {
         setAside(QStringLiteral("damaged"));
         open_ = false;
-        done = open() && write(match);
+        done = open() && write(matches);
     }
     if (!done)
         std::cerr << qPrintable(problem_.startsWith(QLatin1String("ninefold"))
@@ -183,12 +183,21 @@ bool RecordStore::add(const RecordedMatch& match) {
     return done;
 }
 
-bool RecordStore::write(const RecordedMatch& match) {
-    const MatchSummary& m = match.summary;
+bool RecordStore::write(const std::vector<RecordedMatch>& matches) {
     QSqlQuery q(QSqlDatabase::database(connection_, false));
-    const QString doing = QStringLiteral("written");
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return fail(q, doing);
+        return fail(q, QStringLiteral("written"));
+    for (const RecordedMatch& match : matches)
+        if (!insert(q, match))
+            return false;
+    if (!q.exec(QStringLiteral("COMMIT")))
+        return fail(q, QStringLiteral("written"));
+    return true;
+}
+
+bool RecordStore::insert(QSqlQuery& q, const RecordedMatch& match) {
+    const MatchSummary& m = match.summary;
+    const QString doing = QStringLiteral("written");
     q.prepare(QStringLiteral("INSERT INTO matches(ended, kind, players, winner, draw, resumed, "
                              "throws) VALUES(?, ?, ?, ?, ?, ?, ?)"));
     q.addBindValue(QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
@@ -211,8 +220,6 @@ bool RecordStore::write(const RecordedMatch& match) {
         if (!q.exec())
             return fail(q, doing);
     }
-    if (!q.exec(QStringLiteral("COMMIT")))
-        return fail(q, doing);
     return true;
 }
 

@@ -21,7 +21,9 @@ public:
     RecordStore(QString path, Limits limits);
     ~RecordStore() override;
 
-    bool add(const RecordedMatch& match) override;
+    bool add(const RecordedMatch& match) override { return addAll({match}); }
+    // The matches in one transaction: all of them, or none.
+    bool addAll(const std::vector<RecordedMatch>& matches);
     std::optional<RecordFigures> read(int recent) override;
 
     // What went wrong last, as said on standard error; empty when all went well.
@@ -36,7 +38,8 @@ private:
     bool createSchema();
     void setAside(const QString& why);
     bool fail(const QSqlQuery& query, const QString& doing);
-    bool write(const RecordedMatch& match);
+    bool write(const std::vector<RecordedMatch>& matches);
+    bool insert(QSqlQuery& q, const RecordedMatch& match);
     std::optional<RecordFigures> figures(int recent);
 
     QString path_;
