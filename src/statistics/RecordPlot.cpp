@@ -8,11 +8,12 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
 
 namespace nf {
 namespace {
 
-constexpr double kTopTotal = 100;
+constexpr double kTopTotalAtLeast = 100;
 constexpr double kTopLost = 5;
 
 QColor qcolor(Rgb c) {
@@ -55,10 +56,16 @@ void RecordPlot::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF area = QRectF(rect()).adjusted(30, 8, -30, -8);
+    // The scale of the totals: 100, or the highest total plotted rounded up to fifty.
+    double topTotal = kTopTotalAtLeast;
+    for (const RecordedMatch& r : matches_)
+        for (const SeatSummary& s : r.summary.seats)
+            topTotal = std::max(topTotal, std::ceil(s.total / 50.0) * 50);
     p.setPen(QPen(qcolor(colours::yellow), 1));
     p.drawRect(area);
     p.setFont(Fonts::font(QStringLiteral("Arial"), 7.5, false));
-    p.drawText(QRectF(0, area.top() - 6, 27, 12), Qt::AlignRight | Qt::AlignVCenter, "100");
+    p.drawText(QRectF(0, area.top() - 6, 27, 12), Qt::AlignRight | Qt::AlignVCenter,
+               QString::number(topTotal));
     p.drawText(QRectF(0, area.bottom() - 6, 27, 12), Qt::AlignRight | Qt::AlignVCenter, "0");
     p.setPen(QPen(Qt::white, 1));
     p.drawText(QRectF(area.right() + 3, area.top() - 6, 27, 12), Qt::AlignLeft | Qt::AlignVCenter,
@@ -92,7 +99,7 @@ void RecordPlot::paintEvent(QPaintEvent*) {
         for (int seat = 0; seat < m.players && seat < kPlayers; ++seat)
             if (personPlays(m.kind, seat)) {
                 p.setBrush(qcolor(playerColour(seat)));
-                p.drawEllipse(QPointF(x(i), y(m.seats[idx(seat)].total, kTopTotal)), 3, 3);
+                p.drawEllipse(QPointF(x(i), y(m.seats[idx(seat)].total, topTotal)), 3, 3);
             }
     }
 }

@@ -6,8 +6,9 @@
 
 namespace nf {
 
-// The last matches at a glance: each person's total as a dot in the seat's colour (0 to 100
-// on the left scale), and the points the people lost per turn as a white line (0 to 5 on the
+// The last matches at a glance: each person's total as a dot in the seat's colour (on the left
+// scale, from 0 to 100 or the highest total), and the points the people lost per turn as a
+// white line (0 to 5 on the
 // right scale). Screen readers get the same figures as text.
 class RecordPlot : public QWidget {
     Q_OBJECT

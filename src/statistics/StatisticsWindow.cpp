@@ -7,6 +7,8 @@
 #include "platform/Fonts.h"
 
 #include <QGridLayout>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -105,6 +107,9 @@ StatisticsWindow::StatisticsWindow(const std::optional<RecordFigures>& figures, 
     }
     layout->addStretch();
     setMinimumWidth(600);
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 void StatisticsWindow::keyPressEvent(QKeyEvent* event) {
