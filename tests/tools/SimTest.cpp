@@ -3,8 +3,8 @@
 #include "sim/MatchRunner.h"
 
 #include <cmath>
-#include <iomanip>
 #include <gtest/gtest.h>
+#include <iomanip>
 #include <sstream>
 
 namespace nf::sim {
