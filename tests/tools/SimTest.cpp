@@ -225,6 +225,14 @@ TEST(Record, AMatchLoggedIsReplayedAndReviewedAlike) {
         EXPECT_EQ(review.substr(review.rfind("expected")), lost.str());
         EXPECT_EQ(summary.seats[0].turns, kRounds);
     }
+    long clears = 0;
+    const PlayFigures figures =
+        playMatches(2, 300, 1, {Strategy::Scan, Strategy::Scan}, ComputerPlay::Classic,
+                    [&](const MatchSummary& s, const MatchLog&) {
+                        clears += s.seats[0].clears + s.seats[1].clears;
+                    });
+    EXPECT_EQ(clears, figures.seats[0].clears + figures.seats[1].clears);
+    EXPECT_GT(clears, 0);
 }
 
 } // namespace
