@@ -80,7 +80,9 @@ TEST(BoardShowsTheGame, AsTheHeadlessBoardRecordsIt) {
         HeadlessGame table(players);
         std::optional<std::pair<MatchSummary, MatchLog>> recorded;
         QObject::connect(h.board, &BoardWindow::matchFinished,
-                         [&](const MatchSummary& s, const MatchLog& l) { recorded = {s, l}; });
+                         [&](const MatchSummary& s, const MatchLog& l) {
+                             recorded = {s, l};
+                         });
         MatchLogger logged({});
         table.game().setObserver(&logged);
         SeededRandom clicks(static_cast<std::uint64_t>(players));
