@@ -64,6 +64,8 @@ int main(int argc, char** argv) {
     nf::Program program(env, options.computer);
     if (options.statisticsWindow) { // the launcher's action: this window alone
         program.showStatistics();
+        if (!program.statisticsWindow())
+            return 1;
         QObject::connect(program.statisticsWindow(), &QObject::destroyed, app.get(),
                          &QApplication::quit, Qt::QueuedConnection);
         return app->exec();

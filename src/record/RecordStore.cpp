@@ -74,10 +74,8 @@ bool RecordStore::open() {
         return true;
     problem_.clear();
     Opened opened = openFile();
-    if (opened == Opened::Damaged) {
-        setAside(QStringLiteral("damaged"));
-        opened = openFile();
-    }
+    if (opened == Opened::Damaged)
+        opened = setAside(QStringLiteral("damaged")) ? openFile() : Opened::No;
     open_ = opened == Opened::Yes;
     if (!open_ && problem_.isEmpty())
         problem_ = QStringLiteral("cannot open the record");
@@ -117,12 +115,19 @@ RecordStore::Opened RecordStore::openFile() {
         const int objects = q.value(2).toInt();
         if (id == kApplicationId && version == kSchemaVersion)
             return Opened::Yes;
+        if (id == kApplicationId && version > kSchemaVersion) {
+            problem_ = QStringLiteral("ninefold: the record %1 was made by a later version of "
+                                      "the game; it is left as it is")
+                           .arg(path_);
+            return Opened::No;
+        }
         if (id == 0 && objects == 0)
             return createSchema() ? Opened::Yes : Opened::No;
         // Another program's database, or the record of a later version of the game: kept
         // whole for whoever made it.
     }
-    setAside(QStringLiteral("foreign"));
+    if (!setAside(QStringLiteral("foreign")))
+        return Opened::No;
     return openFile() == Opened::Yes ? Opened::Yes : Opened::No;
 }
 
@@ -146,16 +151,22 @@ bool RecordStore::createSchema() {
     return true;
 }
 
-void RecordStore::setAside(const QString& why) {
+bool RecordStore::setAside(const QString& why) {
     if (QSqlDatabase::contains(connection_))
         QSqlDatabase::database(connection_, false).close();
     const QString aside =
         path_ + QLatin1Char('.') + why + QLatin1Char('-') +
         QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
-    if (QFile::rename(path_, aside))
-        std::cerr << "ninefold: the record " << qPrintable(path_) << " was " << qPrintable(why)
-                  << "; it is kept as " << qPrintable(aside) << " and a new record begun\n";
     damaged_ = false;
+    if (!QFile::rename(path_, aside)) {
+        problem_ = QStringLiteral("ninefold: the record %1 is %2 and cannot be set aside; the "
+                                  "game goes on without it")
+                       .arg(path_, why);
+        return false;
+    }
+    std::cerr << "ninefold: the record " << qPrintable(path_) << " was " << qPrintable(why)
+              << "; it is kept as " << qPrintable(aside) << " and a new record begun\n";
+    return true;
 }
 
 bool RecordStore::fail(const QSqlQuery& query, const QString& doing) {
@@ -288,8 +299,6 @@ std::optional<RecordFigures> RecordStore::figures(int recent) {
     q.exec(QStringLiteral("COMMIT"));
     if (!f.recent.empty())
         f.last = f.recent.back();
-    if (static_cast<int>(f.recent.size()) > recent)
-        f.recent.erase(f.recent.begin());
     for (RecordedMatch& r : f.recent)
         r.throws.clear();
     return f;

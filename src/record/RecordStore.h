@@ -36,7 +36,7 @@ private:
     bool open();
     Opened openFile();
     bool createSchema();
-    void setAside(const QString& why);
+    bool setAside(const QString& why); // false when the file could not be renamed
     bool fail(const QSqlQuery& query, const QString& doing);
     bool write(const std::vector<RecordedMatch>& matches);
     bool insert(QSqlQuery& q, const RecordedMatch& match);

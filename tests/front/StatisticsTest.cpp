@@ -1,7 +1,6 @@
 #include "platform/GameFolder.h"
 #include "platform/GameTexts.h"
 #include "statistics/RecordPlot.h"
-#include "statistics/StatisticsText.h"
 #include "statistics/StatisticsWindow.h"
 #include "support/ProgramHarness.h"
 
@@ -79,12 +78,12 @@ TEST(Statistics, TheWindowShowsTheRecordInThePlayersLanguage) {
         EXPECT_FALSE(window.isVisible());
     }
     installTranslation(GameFolder(QStringLiteral(NINEFOLD_DATA_DIR)), QLocale("de"));
-    const QString text = statistics::report(aRecord());
+    const QStringList shown = texts(StatisticsWindow(aRecord()));
     removeTranslation();
-    EXPECT_TRUE(text.contains("Aufgezeichnete Spiele: 3")) << text.toStdString();
-    EXPECT_TRUE(text.contains("Runde 1, Rot, Würfel 3 und 4 auf freiem Brett: 3 und 4 "
-                              "abgedeckt, am besten war 7 (4,2 Punkte verloren)"))
-        << text.toStdString();
+    EXPECT_TRUE(shown.contains("Aufgezeichnete Spiele: 3"));
+    EXPECT_TRUE(shown.contains("Runde 1, Rot, Würfel 3 und 4 auf freiem Brett: 3 und 4 "
+                               "abgedeckt, am besten war 7 (4,2 Punkte verloren)"))
+        << shown.join('\n').toStdString();
 }
 
 // S on the title screen and on a board opens the statistics, with a match played to its end
