@@ -8,9 +8,9 @@
 
 #include <QGridLayout>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace nf {
