@@ -49,8 +49,10 @@ BoardWindow::BoardWindow(Environment& env, const Design& design, Opening opening
                         {[this] { clickButton([this] { game_->clickThrowDice(); }); },
                          [this] {
                              clickButton([this] {
-                                 if (game_->clickNewGame())
+                                 if (game_->clickNewGame()) {
                                      resumed_ = false;
+                                     continuedFrom_.clear();
+                                 }
                              });
                          },
                          [this] { clickButton([this] { exitBoard(); }); },
@@ -84,6 +86,8 @@ void BoardWindow::load(Opening opening) {
     nameForScreenReaders();
     resumed_ = opening == Opening::Resume;
     game_->load(opening);
+    if (resumed_)
+        continuedFrom_ = savedBytes();
     ui_.singleDie->setColours(ui_.message->foreColour(), window().background());
     ui_.round->setForeColour(ui_.message->foreColour());
 }
@@ -148,7 +152,13 @@ void BoardWindow::finishMatch(const MatchLog& log) {
         summarize(log, kind_, env_.match.PlayerCount, totals, end.Winner, end.Draw);
     summary.resumed = resumed_;
     resumed_ = false; // a new match on this board is played from its start
-    emit matchFinished(summary, log);
+    const QByteArray continuedFrom = std::exchange(continuedFrom_, QByteArray());
+    emit matchFinished(summary, log, continuedFrom);
+}
+
+void BoardWindow::continueLog(const MatchLog& before) {
+    logger_.continueFrom(before);
+    resumed_ = false;
 }
 
 void BoardWindow::personActs() {
@@ -237,16 +247,26 @@ void BoardWindow::leave() {
         env_.services.playwav(gameName(sounds::click));
 }
 
-void BoardWindow::saveGame() {
+QByteArray BoardWindow::savedBytes() const {
     std::array<long, 4> totals{};
     for (std::size_t i = 0; i < totals.size(); ++i)
         totals[i] = ui_.totals[i]->text().toLong();
+    return SavedGame::encode(env_.match, totals);
+}
+
+void BoardWindow::saveGame() {
     const SavedGamePlaces& places = env_.services.savedGamePlaces();
-    if (!SavedGame::save(places, SavedGame::encode(env_.match, totals)))
-        env_.services.tellOnce(
-            "Ninefold could not save the match in " + places.besideProgram.toStdString() +
-            (places.userState.isEmpty() ? "" : " or " + places.userState.toStdString()) +
-            "; the game goes on without it.");
+    const QByteArray saved = savedBytes();
+    if (SavedGame::save(places, saved)) {
+        // Its throws are kept apart, for the record once the match is continued and ends.
+        if (!resumed_)
+            emit matchLeft(saved, logger_.log(), continuedFrom_);
+        return;
+    }
+    env_.services.tellOnce(
+        "Ninefold could not save the match in " + places.besideProgram.toStdString() +
+        (places.userState.isEmpty() ? "" : " or " + places.userState.toStdString()) +
+        "; the game goes on without it.");
 }
 
 void BoardWindow::playSound(std::string_view file) {

@@ -30,6 +30,10 @@ public:
 
     void show();
     const BoardControls& controls() const { return ui_; }
+    // The saved game's bytes of the match this board continues; empty for a new match.
+    const QByteArray& continuedFrom() const { return continuedFrom_; }
+    // The throws before the Exit of the match this board continues, as the record kept them.
+    void continueLog(const MatchLog& before);
     Game& game() const { return *game_; }
 
 signals:
@@ -38,7 +42,11 @@ signals:
     // The key S, or the screen reader's action "Show statistics".
     void statisticsAsked();
     // A match played to its end on this board, for the player's record.
-    void matchFinished(const nf::MatchSummary& summary, const nf::MatchLog& log);
+    void matchFinished(const nf::MatchSummary& summary, const nf::MatchLog& log,
+                       const QByteArray& continuedFrom);
+    // A match left with Exit and saved as `saved`; it was continued from `continuedFrom`.
+    void matchLeft(const QByteArray& saved, const nf::MatchLog& log,
+                   const QByteArray& continuedFrom);
 
 protected:
     // What makes one board differ from the other.
@@ -85,6 +93,7 @@ private:
     void exitBoard();
     void leave();
     void saveGame();
+    QByteArray savedBytes() const;
     void setDiceColours(const QColor& back, const QColor& text);
     void finishMatch(const MatchLog& log);
 
@@ -92,7 +101,8 @@ private:
     BoardControls ui_;
     HintBlink hint_;
     const BoardKind kind_;
-    bool resumed_ = false; // the match was continued from a saved game
+    bool resumed_ = false; // the match was continued from a saved game, its throws before unknown
+    QByteArray continuedFrom_;
     MatchLogger logger_;
 };
 

@@ -77,6 +77,10 @@ public:
     using Ended = std::function<void(const MatchLog&, const Game&)>;
     explicit MatchLogger(Ended ended) : ended_(std::move(ended)) {}
     const MatchLog& log() const { return log_; }
+    // The throws of the match before it was left and continued.
+    void continueFrom(const MatchLog& before) {
+        log_.throws.insert(log_.throws.begin(), before.throws.begin(), before.throws.end());
+    }
 
     void thrown(const Game& game, Board before, bool offered, int d1, int d2) override;
     void used(const Game& game, Board after) override;

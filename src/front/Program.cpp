@@ -18,6 +18,10 @@ template <class W>
 bool isOpen(const QPointer<W>& window) {
     return window && !window->isClosed();
 }
+
+std::string asBytes(const QByteArray& bytes) {
+    return bytes.toStdString();
+}
 } // namespace
 
 Program::Program(Environment& env, ComputerPlay computer)
@@ -85,6 +89,15 @@ BoardWindow* Program::openBoard(bool computer, Opening opening) {
     connect(board, &BoardWindow::exited, this, &Program::showTitle);
     connect(board, &BoardWindow::statisticsAsked, this, &Program::showStatistics);
     connect(board, &BoardWindow::matchFinished, this, &Program::recordMatch);
+    connect(board, &BoardWindow::matchLeft, this, &Program::keepUnfinished);
+    if (opening == Opening::Resume)
+        if (RecordBackend* store = record()) {
+            const QByteArray& saved = board->continuedFrom();
+            const std::optional<std::string> throws = store->unfinished(asBytes(saved));
+            if (const std::optional<MatchLog> before =
+                    throws ? MatchLog::decode(*throws) : std::nullopt)
+                board->continueLog(*before);
+        }
     board->show();
     return board;
 }
@@ -115,9 +128,16 @@ RecordBackend* Program::record() {
     return record_.get();
 }
 
-void Program::recordMatch(const MatchSummary& summary, const MatchLog& log) {
+void Program::recordMatch(const MatchSummary& summary, const MatchLog& log,
+                          const QByteArray& continuedFrom) {
     if (RecordBackend* store = record())
-        store->add({summary, log.encode()});
+        store->add({summary, log.encode(), asBytes(continuedFrom)});
+}
+
+void Program::keepUnfinished(const QByteArray& saved, const MatchLog& log,
+                             const QByteArray& continuedFrom) {
+    if (RecordBackend* store = record())
+        store->keepUnfinished(asBytes(saved), log.encode(), asBytes(continuedFrom));
 }
 
 // One statistics window at a time; asked again, it is read afresh.

@@ -48,7 +48,10 @@ public:
     // "Exit" on the title screen: every window closes, nothing is saved, no sound.
     void quit();
     // The player's record: opened at the first match that ends or the first look at it.
-    void recordMatch(const MatchSummary& summary, const MatchLog& log);
+    void recordMatch(const MatchSummary& summary, const MatchLog& log,
+                     const QByteArray& continuedFrom);
+    void keepUnfinished(const QByteArray& saved, const MatchLog& log,
+                        const QByteArray& continuedFrom);
     void showStatistics();
     QWidget* statisticsWindow() const;
 

@@ -15,6 +15,7 @@ namespace nf {
 struct RecordedMatch {
     MatchSummary summary;
     std::string throws;
+    std::string continuedFrom; // the saved game it was continued from, kept with its throws
 };
 
 // One seat colour on one kind of board, over every recorded match.
@@ -44,6 +45,12 @@ public:
     virtual ~RecordBackend() = default;
     virtual bool add(const RecordedMatch& match) = 0;
     virtual std::optional<RecordFigures> read(int recent) = 0;
+    // A match left with Exit: its throws so far, under the bytes of its saved game, kept
+    // until it is continued and finished (in place of the one it was continued from, if any).
+    virtual bool keepUnfinished(const std::string& saved, const std::string& throws,
+                                const std::string& replacing) = 0;
+    // The throws kept for the match saved with these bytes, if any.
+    virtual std::optional<std::string> unfinished(const std::string& saved) = 0;
 };
 
 // The record's file: $XDG_DATA_HOME/ninefold/record.sqlite (~/.local/share/ninefold/).

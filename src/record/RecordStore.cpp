@@ -40,6 +40,8 @@ const char* const kSchema[] = {
     "NULL, wins INTEGER NOT NULL, draws INTEGER NOT NULL, best INTEGER NOT NULL, totals "
     "INTEGER NOT NULL, clears INTEGER NOT NULL, choices INTEGER NOT NULL, turns INTEGER NOT "
     "NULL, lost REAL NOT NULL, PRIMARY KEY(kind, seat)) WITHOUT ROWID",
+    // Matches left with Exit, under their saved game's bytes, until they are finished.
+    "CREATE TABLE unfinished(saved BLOB PRIMARY KEY, throws BLOB NOT NULL)",
     "CREATE TRIGGER seat_figures AFTER INSERT ON seats BEGIN "
     "INSERT INTO figures VALUES((SELECT kind FROM matches WHERE id = NEW.match), NEW.seat, 1, "
     "NEW.result = 1, NEW.result = 2, NEW.total, NEW.total, NEW.clears, NEW.choices, NEW.turns, "
@@ -49,6 +51,10 @@ const char* const kSchema[] = {
     "clears = clears + excluded.clears, choices = choices + excluded.choices, "
     "turns = turns + excluded.turns, lost = lost + excluded.lost; END",
 };
+
+QByteArray bytes(const std::string& s) {
+    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 int seatResult(const MatchSummary& m, int seat) {
     if (m.draw)
@@ -194,16 +200,59 @@ bool RecordStore::addAll(const std::vector<RecordedMatch>& matches) {
     return done;
 }
 
-bool RecordStore::write(const std::vector<RecordedMatch>& matches) {
+bool RecordStore::transaction(const std::function<bool(QSqlQuery&)>& body) {
     QSqlQuery q(QSqlDatabase::database(connection_, false));
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return fail(q, QStringLiteral("written"));
-    for (const RecordedMatch& match : matches)
-        if (!insert(q, match))
-            return false;
+    if (!body(q))
+        return false;
     if (!q.exec(QStringLiteral("COMMIT")))
         return fail(q, QStringLiteral("written"));
     return true;
+}
+
+bool RecordStore::write(const std::vector<RecordedMatch>& matches) {
+    return transaction([&](QSqlQuery& q) {
+        for (const RecordedMatch& match : matches)
+            if (!insert(q, match))
+                return false;
+        return true;
+    });
+}
+
+bool RecordStore::keepUnfinished(const std::string& saved, const std::string& throws,
+                                 const std::string& replacing) {
+    const bool done =
+        open() && transaction([&](QSqlQuery& q) {
+            q.prepare(QStringLiteral("DELETE FROM unfinished WHERE saved = ?"));
+            q.addBindValue(bytes(replacing));
+            if (!q.exec())
+                return fail(q, QStringLiteral("written"));
+            q.prepare(QStringLiteral("INSERT OR REPLACE INTO unfinished VALUES(?, ?)"));
+            q.addBindValue(bytes(saved));
+            q.addBindValue(bytes(throws));
+            if (!q.exec())
+                return fail(q, QStringLiteral("written"));
+            // Matches never continued are forgotten after a while.
+            return q.exec(QStringLiteral("DELETE FROM unfinished WHERE rowid NOT IN (SELECT rowid "
+                                         "FROM unfinished ORDER BY rowid DESC LIMIT 20)")) ||
+                   fail(q, QStringLiteral("written"));
+        });
+    if (!done)
+        std::cerr << qPrintable(problem_) << '\n';
+    return done;
+}
+
+std::optional<std::string> RecordStore::unfinished(const std::string& saved) {
+    if (!open())
+        return std::nullopt;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.prepare(QStringLiteral("SELECT throws FROM unfinished WHERE saved = ?"));
+    q.addBindValue(bytes(saved));
+    if (!q.exec() || !q.next())
+        return std::nullopt;
+    const QByteArray throws = q.value(0).toByteArray();
+    return std::string(throws.constData(), static_cast<std::size_t>(throws.size()));
 }
 
 bool RecordStore::insert(QSqlQuery& q, const RecordedMatch& match) {
@@ -217,7 +266,7 @@ bool RecordStore::insert(QSqlQuery& q, const RecordedMatch& match) {
     q.addBindValue(m.winner);
     q.addBindValue(m.draw ? 1 : 0);
     q.addBindValue(m.resumed ? 1 : 0);
-    q.addBindValue(QByteArray(match.throws.data(), static_cast<qsizetype>(match.throws.size())));
+    q.addBindValue(bytes(match.throws));
     if (!q.exec())
         return fail(q, doing);
     const QVariant id = q.lastInsertId();
@@ -231,7 +280,11 @@ bool RecordStore::insert(QSqlQuery& q, const RecordedMatch& match) {
         if (!q.exec())
             return fail(q, doing);
     }
-    return true;
+    if (match.continuedFrom.empty())
+        return true;
+    q.prepare(QStringLiteral("DELETE FROM unfinished WHERE saved = ?"));
+    q.addBindValue(bytes(match.continuedFrom));
+    return q.exec() || fail(q, doing);
 }
 
 std::optional<RecordFigures> RecordStore::read(int recent) {

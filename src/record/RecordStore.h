@@ -3,6 +3,7 @@
 #include "RecordBackend.h"
 
 #include <QString>
+#include <functional>
 
 class QSqlQuery;
 
@@ -25,6 +26,9 @@ public:
     // The matches in one transaction: all of them, or none.
     bool addAll(const std::vector<RecordedMatch>& matches);
     std::optional<RecordFigures> read(int recent) override;
+    bool keepUnfinished(const std::string& saved, const std::string& throws,
+                        const std::string& replacing) override;
+    std::optional<std::string> unfinished(const std::string& saved) override;
 
     // What went wrong last, as said on standard error; empty when all went well.
     const QString& problem() const { return problem_; }
@@ -39,6 +43,8 @@ private:
     bool setAside(const QString& why); // false when the file could not be renamed
     bool fail(const QSqlQuery& query, const QString& doing);
     bool write(const std::vector<RecordedMatch>& matches);
+    // One transaction of the statements `body` runs; rolled back when any fails.
+    bool transaction(const std::function<bool(QSqlQuery&)>& body);
     bool insert(QSqlQuery& q, const RecordedMatch& match);
     std::optional<RecordFigures> figures(int recent);
 

@@ -90,9 +90,11 @@ TEST(Statistics, TheWindowShowsTheRecordInThePlayersLanguage) {
 // on the board counted.
 TEST(Statistics, TheKeySOpensThemFromTheTitleAndTheBoard) {
     test::ProgramHarness h;
+    const long before = loadRecordStore(h.dir.path())->read(1)->matches;
+    const auto recorded = [](long n) { return QStringLiteral("Matches recorded: %1").arg(n); };
     QTest::keyClick(h.title(), Qt::Key_S);
     ASSERT_TRUE(h.program.statisticsWindow());
-    EXPECT_TRUE(texts(*h.program.statisticsWindow()).contains("Matches recorded: 0"));
+    EXPECT_TRUE(texts(*h.program.statisticsWindow()).contains(recorded(before)));
     h.program.statisticsWindow()->close();
     h.discardClosed();
     h.match.PlayerCount = 2;
@@ -106,7 +108,42 @@ TEST(Statistics, TheKeySOpensThemFromTheTitleAndTheBoard) {
     ASSERT_TRUE(board->game().endState().GameOver);
     QTest::keyClick(&board->window(), Qt::Key_S);
     ASSERT_TRUE(h.program.statisticsWindow());
-    EXPECT_TRUE(texts(*h.program.statisticsWindow()).contains("Matches recorded: 1"));
+    EXPECT_TRUE(texts(*h.program.statisticsWindow()).contains(recorded(before + 1)));
+}
+
+// A match left with Exit is not recorded; continued and finished, it is recorded once, with
+// its throws from before the Exit.
+TEST(Statistics, AMatchLeftAndContinuedIsRecordedOnceWithAllItsThrows) {
+    test::ProgramHarness h;
+    const auto store = loadRecordStore(h.dir.path());
+    ASSERT_TRUE(store);
+    const long before = store->read(1)->matches;
+    h.match.PlayerCount = 2;
+    h.match.SoundOn = 1;
+    h.match.HideDesktop = 1;
+    h.program.openBoard(false, Opening::New);
+    h.throwDice(3, 4);
+    h.click(h.boardUi().numbers[6]);
+    h.click(h.boardUi().exit);
+    EXPECT_EQ(store->read(1)->matches, before);
+    h.click(h.titleUi().restart);
+    ASSERT_TRUE(h.program.board());
+    h.match.RoundNumber = kRounds;
+    for (int turn = 0; turn < 2; ++turn) { // no move for Red, then for Magenta: the end
+        h.throwDice(6, 6);
+        h.wait(pauses::kHandOver);
+    }
+    ASSERT_TRUE(h.program.board()->game().endState().GameOver);
+    const std::optional<RecordFigures> f = store->read(1);
+    ASSERT_TRUE(f && f->last);
+    EXPECT_EQ(f->matches, before + 1);
+    EXPECT_FALSE(f->last->summary.resumed);
+    EXPECT_EQ(f->last->summary.seats[0].total, 7);
+    const std::optional<MatchLog> log = MatchLog::decode(f->last->throws);
+    ASSERT_TRUE(log);
+    ASSERT_EQ(log->throws.size(), 3u);
+    EXPECT_EQ(log->throws[0].covers, numberBit(7));
+    EXPECT_EQ(store->unfinished(h.program.board()->continuedFrom().toStdString()), std::nullopt);
 }
 
 } // namespace

@@ -147,7 +147,7 @@ void record(const QString& file) {
     nf::sim::playMatches(2, 1, 9, {nf::sim::Strategy::Scan, nf::sim::Strategy::Scan},
                          nf::ComputerPlay::Classic,
                          [&](const nf::MatchSummary& s, const nf::MatchLog& l) {
-                             match = {s, l.encode()};
+                             match = {s, l.encode(), {}};
                          });
     Stopwatch first;
     const auto store = nf::loadRecordStore(QCoreApplication::applicationDirPath(), file);

@@ -6,7 +6,7 @@ RecordFiller::RecordFiller(const std::string& path) : store_(QString::fromStdStr
 
 MatchEnded RecordFiller::ended() {
     return [this](const MatchSummary& summary, const MatchLog& log) {
-        pending_.push_back({summary, log.encode()});
+        pending_.push_back({summary, log.encode(), {}});
         if (pending_.size() == 1000)
             finish();
     };
