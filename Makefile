@@ -62,6 +62,8 @@ bench: build
 	done
 	@echo "\$$ xvfb-run -a scripts/bench-startup $(BUILD_DIR)"
 	@xvfb-run -a -s '-screen 0 1024x768x24' scripts/bench-startup $(BUILD_DIR)
+	@echo "\$$ xvfb-run -a scripts/bench-record $(BUILD_DIR)"
+	@xvfb-run -a -s '-screen 0 1024x768x24' scripts/bench-record $(BUILD_DIR)
 
 # The Debian package, from a Release build in the Debian games layout, packed under the
 # loosest umask (its permissions must not depend on it) and checked, lintian included.

@@ -36,8 +36,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://ninefold.example.org)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The designed faces: Arial's metrics come from Liberation; Tahoma, for two buttons, is
 # welcome but not needed. Japanese and Chinese letters come from Noto CJK (56 MB to download,
-# 91 MB installed: recommended, as only two of the languages need it).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# 91 MB installed: recommended, as only two of the languages need it). The record of matches
+# is kept in SQLite through Qt SQL's driver, a plugin that no library links.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libqt6sql6-sqlite")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, fonts-noto-cjk, qt6-wayland")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

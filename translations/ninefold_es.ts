@@ -14,82 +14,87 @@
         <translation>Mostrar una pista</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="12"/>
+        <location filename="../src/board/BoardTexts.h" line="13"/>
         <source>Message</source>
         <translation>Mensaje</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="13"/>
+        <location filename="../src/board/BoardTexts.h" line="12"/>
+        <source>Show statistics</source>
+        <translation>Mostrar las estadísticas</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="14"/>
         <source>First die</source>
         <translation>Primer dado</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="14"/>
+        <location filename="../src/board/BoardTexts.h" line="15"/>
         <source>Second die</source>
         <translation>Segundo dado</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="15"/>
+        <location filename="../src/board/BoardTexts.h" line="16"/>
         <source>Round</source>
         <translation>Ronda</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="16"/>
+        <location filename="../src/board/BoardTexts.h" line="17"/>
         <source>Number %1</source>
         <translation>Número %1</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="17"/>
+        <location filename="../src/board/BoardTexts.h" line="18"/>
         <source>Red&apos;s total</source>
         <translation>Puntos de Rojo</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="17"/>
+        <location filename="../src/board/BoardTexts.h" line="18"/>
         <source>Magenta&apos;s total</source>
         <translation>Puntos de Magenta</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="18"/>
+        <location filename="../src/board/BoardTexts.h" line="19"/>
         <source>Yellow&apos;s total</source>
         <translation>Puntos de Amarillo</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="18"/>
+        <location filename="../src/board/BoardTexts.h" line="19"/>
         <source>Green&apos;s total</source>
         <translation>Puntos de Verde</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="21"/>
+        <location filename="../src/board/BoardTexts.h" line="22"/>
         <source>Threw %1 and %2</source>
         <translation>Tirada: %1 y %2</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="22"/>
+        <location filename="../src/board/BoardTexts.h" line="23"/>
         <source>Threw %1</source>
         <translation>Tirada: %1</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="23"/>
+        <location filename="../src/board/BoardTexts.h" line="24"/>
         <source>Covered %1</source>
         <translation>Cubierto %1</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="24"/>
+        <location filename="../src/board/BoardTexts.h" line="25"/>
         <source>Number %1, covered by Red</source>
         <translation>Número %1, cubierto por Rojo</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="25"/>
+        <location filename="../src/board/BoardTexts.h" line="26"/>
         <source>Number %1, covered by Magenta</source>
         <translation>Número %1, cubierto por Magenta</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="26"/>
+        <location filename="../src/board/BoardTexts.h" line="27"/>
         <source>Number %1, covered by Yellow</source>
         <translation>Número %1, cubierto por Amarillo</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="27"/>
+        <location filename="../src/board/BoardTexts.h" line="28"/>
         <source>Number %1, covered by Green</source>
         <translation>Número %1, cubierto por Verde</translation>
     </message>
@@ -507,6 +512,188 @@
     </message>
 </context>
 <context>
+    <name>Statistics</name>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="12"/>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="13"/>
+        <source>People</source>
+        <translation>Personas</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="14"/>
+        <source>Against the classic computer</source>
+        <translation>Contra el ordenador clásico</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="15"/>
+        <source>Against the expert computer</source>
+        <translation>Contra el ordenador experto</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="16"/>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="16"/>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="17"/>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="17"/>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="19"/>
+        <source>Seat</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="19"/>
+        <source>Matches</source>
+        <translation>Partidas</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="20"/>
+        <source>Wins</source>
+        <translation>Victorias</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="20"/>
+        <source>Draws</source>
+        <translation>Empates</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="21"/>
+        <source>Best</source>
+        <translation>Mejor</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="21"/>
+        <source>Mean</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="22"/>
+        <source>Clears</source>
+        <translation>Ninefolds</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="22"/>
+        <source>Points lost per turn</source>
+        <translation>Puntos perdidos por turno</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="24"/>
+        <source>%1: %2 matches, %3 wins, %4 draws, best total %5, mean total %6, %7 clears, %8 points lost per turn</source>
+        <extracomment>%1 the seat colour, then its figures in the columns&apos; order.</extracomment>
+        <translation>%1: %2 partidas, %3 victorias, %4 empates, mejor total %5, total medio %6, %7 Ninefolds, %8 puntos perdidos por turno</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="27"/>
+        <source>Matches recorded: %1</source>
+        <translation>Partidas registradas: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="29"/>
+        <source>The last %1 matches: totals, and points lost per turn</source>
+        <translation>Las últimas %1 partidas: totales y puntos perdidos por turno</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="31"/>
+        <source>Last match (%1): %2; %3 won</source>
+        <extracomment>%1 the kind of board, %2 the seats&apos; totals (&quot;Red 62, Magenta 48&quot;).</extracomment>
+        <translation>Última partida (%1): %2; ganó %3</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="32"/>
+        <source>Last match (%1): %2; a draw</source>
+        <translation>Última partida (%1): %2; empate</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="34"/>
+        <source>It was continued from a saved game: its throws before are not known.</source>
+        <translation>Continuó una partida guardada: sus tiradas anteriores no se conocen.</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="35"/>
+        <source>The costliest choices of the last match</source>
+        <translation>Las decisiones más costosas de la última partida</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="36"/>
+        <source>No choice of the last match lost points.</source>
+        <translation>Ninguna decisión de la última partida perdió puntos.</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="39"/>
+        <source>round %1, %2, %3: %4, best was %5 (%6 points lost)</source>
+        <extracomment>%1 round, %2 seat colour, %3 the situation, %4 the choice, %5 the best choice, %6 points.</extracomment>
+        <translation>ronda %1, %2, %3: %4, lo mejor era %5 (%6 puntos perdidos)</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="40"/>
+        <source>dice %1 and %2 with %3 covered</source>
+        <translation>dados %1 y %2 con %3 cubiertos</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="41"/>
+        <source>dice %1 and %2 on an open board</source>
+        <translation>dados %1 y %2 con el tablero libre</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="42"/>
+        <source>die %1 with %2 covered</source>
+        <translation>dado %1 con %2 cubiertos</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="43"/>
+        <source>with %1 covered</source>
+        <translation>con %1 cubiertos</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="44"/>
+        <source>covered %1</source>
+        <translation>cubrió %1</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="45"/>
+        <source>one die</source>
+        <translation>un dado</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="46"/>
+        <source>two dice</source>
+        <translation>dos dados</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="47"/>
+        <source>threw one die</source>
+        <translation>tiró un dado</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="48"/>
+        <source>threw two dice</source>
+        <translation>tiró dos dados</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="50"/>
+        <source>%1 and %2</source>
+        <extracomment>The last two of a list of numbers: &quot;1, 2 and 7&quot;.</extracomment>
+        <translation>%1 y %2</translation>
+    </message>
+</context>
+<context>
     <name>Titlefrm</name>
     <message>
         <location filename="../src/screens/TitleScreens.cpp" line="7"/>
@@ -535,7 +722,12 @@
         <translation>Salir</translation>
     </message>
     <message>
-        <location filename="../src/front/TitleScreen.cpp" line="21"/>
+        <location filename="../src/front/TitleScreen.cpp" line="14"/>
+        <source>Show statistics</source>
+        <translation>Mostrar las estadísticas</translation>
+    </message>
+    <message>
+        <location filename="../src/front/TitleScreen.cpp" line="25"/>
         <source>Ninefold, title screen</source>
         <translation>Ninefold, pantalla de título</translation>
     </message>

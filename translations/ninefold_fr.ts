@@ -14,82 +14,87 @@
         <translation>Afficher un conseil</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="12"/>
+        <location filename="../src/board/BoardTexts.h" line="13"/>
         <source>Message</source>
         <translation>Message</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="13"/>
+        <location filename="../src/board/BoardTexts.h" line="12"/>
+        <source>Show statistics</source>
+        <translation>Afficher les statistiques</translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="14"/>
         <source>First die</source>
         <translation>Premier dé</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="14"/>
+        <location filename="../src/board/BoardTexts.h" line="15"/>
         <source>Second die</source>
         <translation>Second dé</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="15"/>
+        <location filename="../src/board/BoardTexts.h" line="16"/>
         <source>Round</source>
         <translation>Manche</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="16"/>
+        <location filename="../src/board/BoardTexts.h" line="17"/>
         <source>Number %1</source>
         <translation>Numéro %1</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="17"/>
+        <location filename="../src/board/BoardTexts.h" line="18"/>
         <source>Red&apos;s total</source>
         <translation>Total de Rouge</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="17"/>
+        <location filename="../src/board/BoardTexts.h" line="18"/>
         <source>Magenta&apos;s total</source>
         <translation>Total de Magenta</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="18"/>
+        <location filename="../src/board/BoardTexts.h" line="19"/>
         <source>Yellow&apos;s total</source>
         <translation>Total de Jaune</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="18"/>
+        <location filename="../src/board/BoardTexts.h" line="19"/>
         <source>Green&apos;s total</source>
         <translation>Total de Vert</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="21"/>
+        <location filename="../src/board/BoardTexts.h" line="22"/>
         <source>Threw %1 and %2</source>
         <translation>Lancé %1 et %2</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="22"/>
+        <location filename="../src/board/BoardTexts.h" line="23"/>
         <source>Threw %1</source>
         <translation>Lancé %1</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="23"/>
+        <location filename="../src/board/BoardTexts.h" line="24"/>
         <source>Covered %1</source>
         <translation>Couvert %1</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="24"/>
+        <location filename="../src/board/BoardTexts.h" line="25"/>
         <source>Number %1, covered by Red</source>
         <translation>Numéro %1, couvert par Rouge</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="25"/>
+        <location filename="../src/board/BoardTexts.h" line="26"/>
         <source>Number %1, covered by Magenta</source>
         <translation>Numéro %1, couvert par Magenta</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="26"/>
+        <location filename="../src/board/BoardTexts.h" line="27"/>
         <source>Number %1, covered by Yellow</source>
         <translation>Numéro %1, couvert par Jaune</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="27"/>
+        <location filename="../src/board/BoardTexts.h" line="28"/>
         <source>Number %1, covered by Green</source>
         <translation>Numéro %1, couvert par Vert</translation>
     </message>
@@ -293,7 +298,7 @@
     <message>
         <location filename="../tools/assets/RulesDocument.cpp" line="53"/>
         <source>Two to four people play at one computer, or one person plays Red against the computer, which always plays Magenta. Exit keeps an unfinished game, and Restart Previous Game on the title screen continues it.</source>
-        <translation>Deux à quatre personnes jouent sur un même ordinateur, ou une personne joue Rouge contre l’ordinateur, qui joue toujours Magenta. «&#xa0;Sortir&#xa0;» garde une partie inachevée, et «&#xa0;Reprendre la partie précédente&#xa0;» sur l’écran d’accueil la poursuit.</translation>
+        <translation>Deux à quatre personnes jouent sur un même ordinateur, ou une personne joue Rouge contre l’ordinateur, qui joue toujours Magenta. «&#xa0;Quitter&#xa0;» garde une partie inachevée, et «&#xa0;Reprendre la partie précédente&#xa0;» sur l’écran d’accueil la poursuit.</translation>
     </message>
 </context>
 <context>
@@ -507,6 +512,188 @@
     </message>
 </context>
 <context>
+    <name>Statistics</name>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="12"/>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="13"/>
+        <source>People</source>
+        <translation>Personnes</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="14"/>
+        <source>Against the classic computer</source>
+        <translation>Contre l’ordinateur classique</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="15"/>
+        <source>Against the expert computer</source>
+        <translation>Contre l’ordinateur expert</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="16"/>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="16"/>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="17"/>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="17"/>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="19"/>
+        <source>Seat</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="19"/>
+        <source>Matches</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="20"/>
+        <source>Wins</source>
+        <translation>Victoires</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="20"/>
+        <source>Draws</source>
+        <translation>Nuls</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="21"/>
+        <source>Best</source>
+        <translation>Meilleur</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="21"/>
+        <source>Mean</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="22"/>
+        <source>Clears</source>
+        <translation>Ninefolds</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="22"/>
+        <source>Points lost per turn</source>
+        <translation>Points perdus par tour</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="24"/>
+        <source>%1: %2 matches, %3 wins, %4 draws, best total %5, mean total %6, %7 clears, %8 points lost per turn</source>
+        <extracomment>%1 the seat colour, then its figures in the columns&apos; order.</extracomment>
+        <translation>%1 : %2 parties, %3 victoires, %4 nuls, meilleur total %5, total moyen %6, %7 Ninefolds, %8 points perdus par tour</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="27"/>
+        <source>Matches recorded: %1</source>
+        <translation>Parties enregistrées : %1</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="29"/>
+        <source>The last %1 matches: totals, and points lost per turn</source>
+        <translation>Les %1 dernières parties : totaux et points perdus par tour</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="31"/>
+        <source>Last match (%1): %2; %3 won</source>
+        <extracomment>%1 the kind of board, %2 the seats&apos; totals (&quot;Red 62, Magenta 48&quot;).</extracomment>
+        <translation>Dernière partie (%1) : %2 ; %3 a gagné</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="32"/>
+        <source>Last match (%1): %2; a draw</source>
+        <translation>Dernière partie (%1) : %2 ; match nul</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="34"/>
+        <source>It was continued from a saved game: its throws before are not known.</source>
+        <translation>Elle a repris une partie enregistrée : ses lancers d’avant ne sont pas connus.</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="35"/>
+        <source>The costliest choices of the last match</source>
+        <translation>Les choix les plus coûteux de la dernière partie</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="36"/>
+        <source>No choice of the last match lost points.</source>
+        <translation>Aucun choix de la dernière partie n’a perdu de points.</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="39"/>
+        <source>round %1, %2, %3: %4, best was %5 (%6 points lost)</source>
+        <extracomment>%1 round, %2 seat colour, %3 the situation, %4 the choice, %5 the best choice, %6 points.</extracomment>
+        <translation>manche %1, %2, %3 : %4, le mieux était %5 (%6 points perdus)</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="40"/>
+        <source>dice %1 and %2 with %3 covered</source>
+        <translation>dés %1 et %2 avec %3 couverts</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="41"/>
+        <source>dice %1 and %2 on an open board</source>
+        <translation>dés %1 et %2 sur un plateau libre</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="42"/>
+        <source>die %1 with %2 covered</source>
+        <translation>dé %1 avec %2 couverts</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="43"/>
+        <source>with %1 covered</source>
+        <translation>avec %1 couverts</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="44"/>
+        <source>covered %1</source>
+        <translation>a couvert %1</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="45"/>
+        <source>one die</source>
+        <translation>un dé</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="46"/>
+        <source>two dice</source>
+        <translation>deux dés</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="47"/>
+        <source>threw one die</source>
+        <translation>a lancé un dé</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="48"/>
+        <source>threw two dice</source>
+        <translation>a lancé deux dés</translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="50"/>
+        <source>%1 and %2</source>
+        <extracomment>The last two of a list of numbers: &quot;1, 2 and 7&quot;.</extracomment>
+        <translation>%1 et %2</translation>
+    </message>
+</context>
+<context>
     <name>Titlefrm</name>
     <message>
         <location filename="../src/screens/TitleScreens.cpp" line="7"/>
@@ -535,7 +722,12 @@
         <translation>Sortir</translation>
     </message>
     <message>
-        <location filename="../src/front/TitleScreen.cpp" line="21"/>
+        <location filename="../src/front/TitleScreen.cpp" line="14"/>
+        <source>Show statistics</source>
+        <translation>Afficher les statistiques</translation>
+    </message>
+    <message>
+        <location filename="../src/front/TitleScreen.cpp" line="25"/>
         <source>Ninefold, title screen</source>
         <translation>Ninefold, écran titre</translation>
     </message>

@@ -15,81 +15,86 @@
     </message>
     <message>
         <location filename="../src/board/BoardTexts.h" line="12"/>
+        <source>Show statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/board/BoardTexts.h" line="13"/>
         <source>Message</source>
         <translation>消息</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="13"/>
+        <location filename="../src/board/BoardTexts.h" line="14"/>
         <source>First die</source>
         <translation>第一个骰子</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="14"/>
+        <location filename="../src/board/BoardTexts.h" line="15"/>
         <source>Second die</source>
         <translation>第二个骰子</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="15"/>
+        <location filename="../src/board/BoardTexts.h" line="16"/>
         <source>Round</source>
         <translation>轮次</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="16"/>
+        <location filename="../src/board/BoardTexts.h" line="17"/>
         <source>Number %1</source>
         <translation>数字 %1</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="17"/>
+        <location filename="../src/board/BoardTexts.h" line="18"/>
         <source>Red&apos;s total</source>
         <translation>红方得分</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="17"/>
+        <location filename="../src/board/BoardTexts.h" line="18"/>
         <source>Magenta&apos;s total</source>
         <translation>品红方得分</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="18"/>
+        <location filename="../src/board/BoardTexts.h" line="19"/>
         <source>Yellow&apos;s total</source>
         <translation>黄方得分</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="18"/>
+        <location filename="../src/board/BoardTexts.h" line="19"/>
         <source>Green&apos;s total</source>
         <translation>绿方得分</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="21"/>
+        <location filename="../src/board/BoardTexts.h" line="22"/>
         <source>Threw %1 and %2</source>
         <translation>掷出 %1 和 %2</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="22"/>
+        <location filename="../src/board/BoardTexts.h" line="23"/>
         <source>Threw %1</source>
         <translation>掷出 %1</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="23"/>
+        <location filename="../src/board/BoardTexts.h" line="24"/>
         <source>Covered %1</source>
         <translation>盖住了 %1</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="24"/>
+        <location filename="../src/board/BoardTexts.h" line="25"/>
         <source>Number %1, covered by Red</source>
         <translation>数字 %1，红方盖住</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="25"/>
+        <location filename="../src/board/BoardTexts.h" line="26"/>
         <source>Number %1, covered by Magenta</source>
         <translation>数字 %1，品红方盖住</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="26"/>
+        <location filename="../src/board/BoardTexts.h" line="27"/>
         <source>Number %1, covered by Yellow</source>
         <translation>数字 %1，黄方盖住</translation>
     </message>
     <message>
-        <location filename="../src/board/BoardTexts.h" line="27"/>
+        <location filename="../src/board/BoardTexts.h" line="28"/>
         <source>Number %1, covered by Green</source>
         <translation>数字 %1，绿方盖住</translation>
     </message>
@@ -507,6 +512,188 @@
     </message>
 </context>
 <context>
+    <name>Statistics</name>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="12"/>
+        <source>Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="13"/>
+        <source>People</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="14"/>
+        <source>Against the classic computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="15"/>
+        <source>Against the expert computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="16"/>
+        <source>Red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="16"/>
+        <source>Magenta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="17"/>
+        <source>Yellow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="17"/>
+        <source>Green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="19"/>
+        <source>Seat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="19"/>
+        <source>Matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="20"/>
+        <source>Wins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="20"/>
+        <source>Draws</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="21"/>
+        <source>Best</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="21"/>
+        <source>Mean</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="22"/>
+        <source>Clears</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="22"/>
+        <source>Points lost per turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="24"/>
+        <source>%1: %2 matches, %3 wins, %4 draws, best total %5, mean total %6, %7 clears, %8 points lost per turn</source>
+        <extracomment>%1 the seat colour, then its figures in the columns&apos; order.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="27"/>
+        <source>Matches recorded: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="29"/>
+        <source>The last %1 matches: totals, and points lost per turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="31"/>
+        <source>Last match (%1): %2; %3 won</source>
+        <extracomment>%1 the kind of board, %2 the seats&apos; totals (&quot;Red 62, Magenta 48&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="32"/>
+        <source>Last match (%1): %2; a draw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="34"/>
+        <source>It was continued from a saved game: its throws before are not known.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="35"/>
+        <source>The costliest choices of the last match</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="36"/>
+        <source>No choice of the last match lost points.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="39"/>
+        <source>round %1, %2, %3: %4, best was %5 (%6 points lost)</source>
+        <extracomment>%1 round, %2 seat colour, %3 the situation, %4 the choice, %5 the best choice, %6 points.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="40"/>
+        <source>dice %1 and %2 with %3 covered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="41"/>
+        <source>dice %1 and %2 on an open board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="42"/>
+        <source>die %1 with %2 covered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="43"/>
+        <source>with %1 covered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="44"/>
+        <source>covered %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="45"/>
+        <source>one die</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="46"/>
+        <source>two dice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="47"/>
+        <source>threw one die</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="48"/>
+        <source>threw two dice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/statistics/StatisticsText.cpp" line="50"/>
+        <source>%1 and %2</source>
+        <extracomment>The last two of a list of numbers: &quot;1, 2 and 7&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Titlefrm</name>
     <message>
         <location filename="../src/screens/TitleScreens.cpp" line="7"/>
@@ -535,7 +722,12 @@
         <translation>退出</translation>
     </message>
     <message>
-        <location filename="../src/front/TitleScreen.cpp" line="21"/>
+        <location filename="../src/front/TitleScreen.cpp" line="14"/>
+        <source>Show statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/front/TitleScreen.cpp" line="25"/>
         <source>Ninefold, title screen</source>
         <translation>Ninefold，标题画面</translation>
     </message>

@@ -1,6 +1,9 @@
 #include "CommandLine.h"
 
 #include "engine/Players.h"
+#include "platform/GameFolder.h"
+#include "platform/GameTexts.h"
+#include "statistics/StatisticsText.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -47,6 +50,19 @@ void addQtOptions(QCommandLineParser& parser) {
     }
 }
 
+// The player's record as text, in the player's language, without any display.
+int printStatistics() {
+    const GameFolder folder = GameFolder::besideProgram();
+    installTranslation(folder);
+    const std::unique_ptr<RecordBackend> store = loadRecordStore(folder.base());
+    const std::optional<RecordFigures> figures =
+        store ? store->read(1) : std::optional<RecordFigures>();
+    if (!store)
+        std::cerr << "ninefold: " << kRecordModuleFile << " did not load\n";
+    std::cout << qPrintable(statistics::report(figures.value_or(RecordFigures{})));
+    return figures ? 0 : 1;
+}
+
 } // namespace
 
 std::optional<int> answerCommandLine(int argc, char** argv, StartOptions& options) {
@@ -71,6 +87,14 @@ std::optional<int> answerCommandLine(int argc, char** argv, StartOptions& option
                        "expert (the best move every time)."),
         QStringLiteral("classic|expert"), QStringLiteral("classic"));
     parser.addOption(computer);
+    const QCommandLineOption statistics(
+        QStringLiteral("statistics"),
+        QStringLiteral("Print the statistics of the matches played to their end, and end."));
+    parser.addOption(statistics);
+    const QCommandLineOption statisticsWindow(
+        QStringLiteral("statistics-window"),
+        QStringLiteral("Show the statistics window alone; the program ends when it closes."));
+    parser.addOption(statisticsWindow);
     addQtOptions(parser);
     const auto refuse = [&parser](const QString& why) {
         std::cerr << "ninefold: " << qPrintable(why) << "\n\n" << qPrintable(parser.helpText());
@@ -97,6 +121,9 @@ std::optional<int> answerCommandLine(int argc, char** argv, StartOptions& option
         return refuse(QStringLiteral("--computer takes classic or expert, not ") + play);
     // Answers --help, --help-all and --version as Qt does, ending the program.
     parser.process(app);
+    if (parser.isSet(statistics))
+        return printStatistics();
+    options.statisticsWindow = parser.isSet(statisticsWindow);
     options.computer =
         play == QLatin1String("expert") ? ComputerPlay::Expert : ComputerPlay::Classic;
     options.platform = parser.value(QStringLiteral("platform")).toStdString();

@@ -14,6 +14,7 @@ struct StartOptions {
     // given. Qt reads them (and its other options) again when the application starts.
     std::string platform;
     std::string display;
+    bool statisticsWindow = false; // --statistics-window: the statistics window alone
 };
 
 // Reads the command line before any window exists: an option, value or argument it does not

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QWidget>
 #include <iostream>
 #include <memory>
 
@@ -61,6 +62,14 @@ int main(int argc, char** argv) {
     nf::Environment env{match, services, scheduler, random, clock};
 
     nf::Program program(env, options.computer);
+    if (options.statisticsWindow) { // the launcher's action: this window alone
+        program.showStatistics();
+        if (!program.statisticsWindow())
+            return 1;
+        QObject::connect(program.statisticsWindow(), &QObject::destroyed, app.get(),
+                         &QApplication::quit, Qt::QueuedConnection);
+        return app->exec();
+    }
     QObject::connect(&program, &nf::Program::finished, app.get(), &QApplication::quit,
                      Qt::QueuedConnection);
     program.start();

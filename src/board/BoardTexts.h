@@ -9,6 +9,7 @@ namespace nf {
 // words come from the engine.
 namespace boardText {
 constexpr Text kShowHint = NF_TEXT("Board", "Show hint");
+constexpr Text kShowStatistics = NF_TEXT("Board", "Show statistics");
 constexpr Text kMessage = NF_TEXT("Board", "Message");
 constexpr Text kFirstDie = NF_TEXT("Board", "First die");
 constexpr Text kSecondDie = NF_TEXT("Board", "Second die");

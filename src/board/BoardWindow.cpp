@@ -40,12 +40,21 @@ BoardWindow::BoardWindow(Environment& env, Opening opening)
 BoardWindow::BoardWindow(Environment& env, const Design& design, Opening opening)
     : WindowOwner(buildWindow(design.window, env.services.folder())), env_(env),
       totalsOfThePlayers_(design.totalsOfThePlayers), game_(design.makeGame(*this)),
-      hint_(env.scheduler) {
+      hint_(env.scheduler), kind_(design.kind),
+      logger_([this](const MatchLog& log, const Game&) { finishMatch(log); }) {
+    game_->setObserver(&logger_);
     // The board's keys reach the window: 1 to 9 for the numbers, Space or Enter to throw.
     window().setKeyboardButtons(false);
     ui_ = completeBoard(window(), design.window,
                         {[this] { pressFromKeyboardOrMouse([this] { game_->clickThrowDice(); }); },
-                         [this] { pressFromKeyboardOrMouse([this] { game_->clickNewGame(); }); },
+                         [this] {
+                             pressFromKeyboardOrMouse([this] {
+                                 if (game_->clickNewGame()) {
+                                     resumed_ = false;
+                                     continuedFrom_.clear();
+                                 }
+                             });
+                         },
                          [this] { clickButton([this] { exitBoard(); }); },
                          [this] { clickSingleDieBox(); },
                          [this](int number) {
@@ -79,7 +88,10 @@ void BoardWindow::load(Opening opening) {
     showPlayersScoreLabels();
     reader_ = new BoardReader(window(), ui_, *game_, env_.match.PlayerCount);
     nameForScreenReaders();
+    resumed_ = opening == Opening::Resume;
     game_->load(opening);
+    if (resumed_)
+        continuedFrom_ = savedBytes();
     ui_.singleDie->setColours(ui_.message->foreColour(), window().background());
     ui_.round->setForeColour(ui_.message->foreColour());
 }
@@ -101,6 +113,10 @@ void BoardWindow::showPlayersScoreLabels() {
 bool BoardWindow::pressKey(int key) {
     if (key == Qt::Key_H) {
         showHint();
+        return true;
+    }
+    if (key == Qt::Key_S) {
+        emit statisticsAsked();
         return true;
     }
     personActs();
@@ -127,6 +143,26 @@ void BoardWindow::nameForScreenReaders() {
     for (std::size_t i = 0; i < ui_.numbers.size(); ++i)
         ui_.numbers[i]->setAccessibleName(gameText(kNumber).arg(i + 1));
     ui_.message->setAssistiveAction(gameText(kShowHint), [this] { showHint(); });
+    ui_.round->setAssistiveAction(gameText(kShowStatistics), [this] { emit statisticsAsked(); });
+}
+
+// The totals as the board shows them, the result as the game decided it.
+void BoardWindow::finishMatch(const MatchLog& log) {
+    const EndState& end = game_->endState();
+    std::array<int, 4> totals{};
+    for (std::size_t i = 0; i < totals.size(); ++i)
+        totals[i] = end.FinalScores[i];
+    MatchSummary summary =
+        summarize(log, kind_, env_.match.PlayerCount, totals, end.Winner, end.Draw);
+    summary.resumed = resumed_;
+    resumed_ = false; // a new match on this board is played from its start
+    const QByteArray continuedFrom = std::exchange(continuedFrom_, QByteArray());
+    emit matchFinished(summary, log, continuedFrom);
+}
+
+void BoardWindow::continueLog(const MatchLog& before) {
+    logger_.continueFrom(before);
+    resumed_ = false;
 }
 
 void BoardWindow::personActs() {
@@ -218,16 +254,26 @@ void BoardWindow::leave() {
         env_.services.playwav(gameName(sounds::click));
 }
 
-void BoardWindow::saveGame() {
+QByteArray BoardWindow::savedBytes() const {
     std::array<long, 4> totals{};
     for (std::size_t i = 0; i < totals.size(); ++i)
         totals[i] = ui_.totals[i]->text().toLong();
+    return SavedGame::encode(env_.match, totals);
+}
+
+void BoardWindow::saveGame() {
     const SavedGamePlaces& places = env_.services.savedGamePlaces();
-    if (!SavedGame::save(places, SavedGame::encode(env_.match, totals)))
-        env_.services.tellOnce(
-            "Ninefold could not save the match in " + places.besideProgram.toStdString() +
-            (places.userState.isEmpty() ? "" : " or " + places.userState.toStdString()) +
-            "; the game goes on without it.");
+    const QByteArray saved = savedBytes();
+    if (SavedGame::save(places, saved)) {
+        // Its throws are kept apart, for the record once the match is continued and ends.
+        if (!resumed_)
+            emit matchLeft(saved, logger_.log(), continuedFrom_);
+        return;
+    }
+    env_.services.tellOnce(
+        "Ninefold could not save the match in " + places.besideProgram.toStdString() +
+        (places.userState.isEmpty() ? "" : " or " + places.userState.toStdString()) +
+        "; the game goes on without it.");
 }
 
 void BoardWindow::playSound(std::string_view file) {

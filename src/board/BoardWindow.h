@@ -6,6 +6,7 @@
 #include "HintBlink.h"
 #include "engine/Game.h"
 #include "engine/GameDisplay.h"
+#include "engine/MatchLog.h"
 #include "platform/WindowOwner.h"
 #include "screens/Catalogue.h"
 
@@ -30,6 +31,10 @@ public:
 
     void show();
     const BoardControls& controls() const { return ui_; }
+    // The saved game's bytes of the match this board continues; empty for a new match.
+    const QByteArray& continuedFrom() const { return continuedFrom_; }
+    // The throws before the Exit of the match this board continues, as the record kept them.
+    void continueLog(const MatchLog& before);
     Game& game() const { return *game_; }
     // What a screen reader follows on the board.
     const BoardReader& reader() const { return *reader_; }
@@ -37,6 +42,14 @@ public:
 signals:
     // "Exit" has saved the match: the title screen takes over. The board closes right after.
     void exited();
+    // The key S, or the screen reader's action "Show statistics".
+    void statisticsAsked();
+    // A match played to its end on this board, for the player's record.
+    void matchFinished(const nf::MatchSummary& summary, const nf::MatchLog& log,
+                       const QByteArray& continuedFrom);
+    // A match left with Exit and saved as `saved`; it was continued from `continuedFrom`.
+    void matchLeft(const QByteArray& saved, const nf::MatchLog& log,
+                   const QByteArray& continuedFrom);
 
 protected:
     // What makes one board differ from the other.
@@ -44,6 +57,7 @@ protected:
         WindowSpec window;
         std::function<std::unique_ptr<Game>(GameDisplay&)> makeGame;
         bool totalsOfThePlayers; // shows the totals of the colours in the match, else as designed
+        BoardKind kind = BoardKind::People;
     };
     BoardWindow(Environment& env, const Design& design, Opening opening);
 
@@ -83,12 +97,18 @@ private:
     void exitBoard();
     void leave();
     void saveGame();
+    QByteArray savedBytes() const;
     void setDiceColours(const QColor& back, const QColor& text);
+    void finishMatch(const MatchLog& log);
 
     std::unique_ptr<Game> game_;
     BoardControls ui_;
     HintBlink hint_;
     BoardReader* reader_ = nullptr; // the window's child
+    const BoardKind kind_;
+    bool resumed_ = false; // the match was continued from a saved game, its throws before unknown
+    QByteArray continuedFrom_;
+    MatchLogger logger_;
 };
 
 } // namespace nf

@@ -14,6 +14,21 @@ namespace nf {
 // How a board opens: for a new match, or to continue the match in the shared state.
 enum class Opening { New, Resume };
 
+class Game;
+
+// Told what a match does, for a record of it: the throws, how each was used, the end.
+class GameObserver {
+public:
+    virtual ~GameObserver() = default;
+    // A throw accepted: the board before it, whether one die was offered, the dice (d2 is 0
+    // with one die).
+    virtual void thrown(const Game& game, Board before, bool offered, int d1, int d2) = 0;
+    // The throw used up; the board after it (full when it was cleared).
+    virtual void used(const Game& game, Board after) = 0;
+    virtual void ended(const Game& game) = 0;
+    virtual void newMatch() = 0;
+};
+
 // The game on one board window: the rules of a throw, the cover operation, the single-die
 // option, the hand-over between turns, the end of the match and a new match. It owns the
 // board's timers; the match state it plays on is shared with the other windows. It never
@@ -51,6 +66,7 @@ public:
     // Whether the dice show rolling figures before they settle. Simulations leave them out:
     // the figures change nothing but the display (each throw reseeds the generator).
     void setRollingShown(bool shown) { rollingShown_ = shown; }
+    void setObserver(GameObserver* observer) { observer_ = observer; }
 
     // The match and the board at a moment, to come back to when trying several clicks from
     // one throw. The display is not part of it; a timer that was on starts its countdown afresh.
@@ -105,6 +121,7 @@ protected:
     ThrowState throw_;
     EndState end_;
     bool rollingShown_ = true;
+    GameObserver* observer_ = nullptr;
 
 private:
     void startThrow(int d1, int d2);

@@ -52,7 +52,8 @@ void Game::scoreCover(int number) {
     if (isSum)
         t.SumTaken = true;
     ++t.CoveredThisThrow;
-    if (t.choicesLeft.take(number)) {
+    const bool used = t.choicesLeft.take(number);
+    if (used) {
         t.throwEnabled = true;
         display_.enableThrow(true);
     }
@@ -63,6 +64,8 @@ void Game::scoreCover(int number) {
     display_.showScore(player, score);
     match_.cover(number);
     display_.showCovered(number);
+    if (used && observer_)
+        observer_->used(*this, boardOf(match_));
 }
 
 // What follows every accepted click, also one that matched nothing: the single-die offer, and

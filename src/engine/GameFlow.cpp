@@ -83,6 +83,8 @@ void Game::endofgame() {
     Timer3.setEnabled(true);
     display_.showEndOfGame();
     display_.dressResult(e.Winner);
+    if (observer_)
+        observer_->ended(*this);
 }
 
 // The parity alone matters; wrapping keeps it alternating however long the result blinks.
@@ -109,6 +111,8 @@ bool Game::clickNewGame() {
     Timer1.setInterval(pauses::kNewMatchStarts);
     Timer1.setEnabled(true);
     playSound(sounds::click);
+    if (observer_)
+        observer_->newMatch();
     return true;
 }
 

@@ -23,6 +23,8 @@ bool Game::throwDice(int d1, int d2) {
 void Game::startThrow(int d1, int d2) {
     ThrowState& t = throw_;
     const bool twoDice = t.DiceCount != 1;
+    if (observer_)
+        observer_->thrown(*this, boardOf(match_), t.boxShown, d1, twoDice ? d2 : 0);
     t.boxShown = false;
     display_.showSingleDieBox(false);
     t.CoveredThisThrow = 0;

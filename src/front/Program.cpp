@@ -7,6 +7,9 @@
 #include "board/BoardWindow.h"
 #include "computer/ComputerBoardWindow.h"
 #include "platform/FormWindow.h"
+#include "statistics/StatisticsWindow.h"
+
+#include <iostream>
 
 namespace nf {
 namespace {
@@ -15,14 +18,18 @@ template <class W>
 bool isOpen(const QPointer<W>& window) {
     return window && !window->isClosed();
 }
+
+std::string asBytes(const QByteArray& bytes) {
+    return bytes.toStdString();
+}
 } // namespace
 
 Program::Program(Environment& env, ComputerPlay computer)
     : env_(env), computer_(computer), overBackdrop_([this] { return gameWindows(); }) {}
 
 Program::~Program() {
-    for (QObject* window : std::initializer_list<QObject*>{title_, backdrop_, setup_, board_,
-                                                           pages_[0], pages_[1], pages_[2]})
+    for (QObject* window : std::initializer_list<QObject*>{
+             title_, backdrop_, setup_, board_, pages_[0], pages_[1], pages_[2], statistics_})
         delete window;
 }
 
@@ -80,6 +87,17 @@ BoardWindow* Program::openBoard(bool computer, Opening opening) {
     board_ = board;
     overBackdrop_.adopt(&board->window());
     connect(board, &BoardWindow::exited, this, &Program::showTitle);
+    connect(board, &BoardWindow::statisticsAsked, this, &Program::showStatistics);
+    connect(board, &BoardWindow::matchFinished, this, &Program::recordMatch);
+    connect(board, &BoardWindow::matchLeft, this, &Program::keepUnfinished);
+    if (opening == Opening::Resume)
+        if (RecordBackend* store = record()) {
+            const QByteArray& saved = board->continuedFrom();
+            const std::optional<std::string> throws = store->unfinished(asBytes(saved));
+            if (const std::optional<MatchLog> before =
+                    throws ? MatchLog::decode(*throws) : std::nullopt)
+                board->continueLog(*before);
+        }
     board->show();
     return board;
 }
@@ -94,7 +112,51 @@ void Program::quit() {
     closeBackdrop();
     if (isOpen(title_))
         title_->close();
+    if (statistics_)
+        statistics_->close();
     emit finished();
+}
+
+RecordBackend* Program::record() {
+    if (!recordLoaded_) {
+        recordLoaded_ = true;
+        record_ = loadRecordStore(env_.services.folder().base());
+        if (!record_)
+            std::cerr << "ninefold: the record cannot be kept: " << kRecordModuleFile
+                      << " did not load; the game goes on\n";
+    }
+    return record_.get();
+}
+
+void Program::recordMatch(const MatchSummary& summary, const MatchLog& log,
+                          const QByteArray& continuedFrom) {
+    if (RecordBackend* store = record())
+        store->add({summary, log.encode(), asBytes(continuedFrom)});
+}
+
+void Program::keepUnfinished(const QByteArray& saved, const MatchLog& log,
+                             const QByteArray& continuedFrom) {
+    if (RecordBackend* store = record())
+        store->keepUnfinished(asBytes(saved), log.encode(), asBytes(continuedFrom));
+}
+
+// One statistics window at a time; asked again, it is read afresh.
+void Program::showStatistics() {
+    RecordBackend* store = record();
+    const std::optional<RecordFigures> figures =
+        store ? store->read(StatisticsWindow::kPlotted) : std::nullopt;
+    if (statistics_)
+        statistics_->close();
+    auto* window = new StatisticsWindow(figures);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    statistics_ = window;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+QWidget* Program::statisticsWindow() const {
+    return statistics_ && statistics_->isVisible() ? statistics_.data() : nullptr;
 }
 
 std::vector<QWidget*> Program::gameWindows() const {

@@ -4,6 +4,7 @@
 #include "board/Environment.h"
 #include "computer/ComputerGame.h"
 #include "engine/Game.h"
+#include "record/RecordBackend.h"
 
 #include <QObject>
 #include <QPointer>
@@ -46,6 +47,13 @@ public:
     BoardWindow* openBoard(bool computer, Opening opening);
     // "Exit" on the title screen: every window closes, nothing is saved, no sound.
     void quit();
+    // The player's record: opened at the first match that ends or the first look at it.
+    void recordMatch(const MatchSummary& summary, const MatchLog& log,
+                     const QByteArray& continuedFrom);
+    void keepUnfinished(const QByteArray& saved, const MatchLog& log,
+                        const QByteArray& continuedFrom);
+    void showStatistics();
+    QWidget* statisticsWindow() const;
 
     // The windows open now, or null.
     FormWindow* titleWindow() const;
@@ -66,6 +74,8 @@ signals:
     void finished();
 
 private:
+    RecordBackend* record();
+
     Environment& env_;
     const ComputerPlay computer_;
     QPointer<TitleScreen> title_;
@@ -73,6 +83,9 @@ private:
     QPointer<SetupScreen> setup_;
     std::array<QPointer<RulesPage>, 3> pages_;
     QPointer<BoardWindow> board_;
+    QPointer<QWidget> statistics_;
+    std::unique_ptr<RecordBackend> record_;
+    bool recordLoaded_ = false;
     OverBackdrop overBackdrop_;
 };
 

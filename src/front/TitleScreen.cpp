@@ -5,10 +5,14 @@
 #include "platform/FitForm.h"
 #include "platform/FormWindow.h"
 #include "platform/GameTexts.h"
+#include "platform/LabelControl.h"
 #include "platform/PictureBoxControl.h"
 #include "screens/Screens.h"
 
 namespace nf {
+namespace {
+constexpr Text kShowStatistics = NF_TEXT("Titlefrm", "Show statistics");
+} // namespace
 
 TitleScreen::TitleScreen(Program& program)
     : Screen(program, titlefrmSpec()), ui_(resolveTitle(window())) {
@@ -20,6 +24,14 @@ TitleScreen::TitleScreen(Program& program)
     });
     window().setAccessibleName(gameText(NF_TEXT("Titlefrm", "Ninefold, title screen")));
     window().orderTabsAsRead();
+    window().onKey([this](int key) {
+        if (key != Qt::Key_S)
+            return false;
+        program_.showStatistics();
+        return true;
+    });
+    ui_.heading->setAssistiveAction(gameText(kShowStatistics),
+                                    [this] { program_.showStatistics(); });
     load();
 }
 

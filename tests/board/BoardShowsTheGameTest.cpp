@@ -3,6 +3,7 @@
 #include "support/BoardHarness.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <tuple>
 
 namespace nf {
@@ -68,7 +69,8 @@ auto fields(const DisplayModel& m) {
 
 // The board window and the headless board, given the same clicks and pauses, show the same
 // at every step: messages, colours, totals, dice, covered numbers and spots, the box and the
-// throw button, through hand-overs, cleared boards, the single die and the result.
+// throw button, through hand-overs, cleared boards, the single die and the result. The match
+// the board hands to the record is the one it showed, with the throws the headless board logs.
 TEST(BoardShowsTheGame, AsTheHeadlessBoardRecordsIt) {
     int singleDieThrows = 0;
     for (int players : {2, 3, 4}) {
@@ -76,6 +78,13 @@ TEST(BoardShowsTheGame, AsTheHeadlessBoardRecordsIt) {
         BoardHarness h;
         h.openNew(players);
         HeadlessGame table(players);
+        std::optional<std::pair<MatchSummary, MatchLog>> recorded;
+        QObject::connect(h.board, &BoardWindow::matchFinished,
+                         [&](const MatchSummary& s, const MatchLog& l) {
+                             recorded = {s, l};
+                         });
+        MatchLogger logged({});
+        table.game().setObserver(&logged);
         SeededRandom clicks(static_cast<std::uint64_t>(players));
         for (int step = 0; step < 5000 && table.game().endState().GameOver == 0; ++step) {
             const double pick = clicks.next();
@@ -107,6 +116,17 @@ TEST(BoardShowsTheGame, AsTheHeadlessBoardRecordsIt) {
             ASSERT_EQ(fields(shownBy(h.ui())), fields(asShown(table.shown()))) << "step " << step;
         }
         EXPECT_EQ(table.game().endState().GameOver, 1) << "the match was played to its end";
+        ASSERT_TRUE(recorded);
+        const MatchSummary& summary = recorded->first;
+        for (std::size_t i = 0; i < 4; ++i)
+            EXPECT_EQ(QString::number(summary.seats[i].total), h.ui().totals[i]->text());
+        EXPECT_EQ(h.ui().message->text().toStdString(),
+                  std::string(messageText(summary.draw ? MessageKind::Draw : MessageKind::HasWon,
+                                          summary.winner)
+                                  .english));
+        EXPECT_EQ(std::make_tuple(summary.players, summary.kind, summary.resumed),
+                  std::make_tuple(players, BoardKind::People, false));
+        EXPECT_EQ(recorded->second.throws, logged.log().throws);
     }
     EXPECT_GT(singleDieThrows, 0) << "the single die was chosen and thrown";
 }

@@ -11,7 +11,7 @@ writable="$(find "$prefix" ! -type l -perm /022 -printf '%M %P\n')"
 
 id=org.example.ninefold.Ninefold
 game="$(dirname "$(readlink -f "$prefix/bin/ninefold")")"
-for file in ninefold ninefold-sound.so wav/click.wav wav/gong.wav Images/opening.jpg Images/redspot.jpg \
+for file in ninefold ninefold-sound.so ninefold-record.so wav/click.wav wav/gong.wav Images/opening.jpg Images/redspot.jpg \
     Images/gameover.de.jpg Images/gameover.nl@2x.jpg icons/die-32.png "Ninefold Rules.doc" \
     "Ninefold Rules.fr.doc"; do
     [ -e "$game/$file" ] || { echo "missing beside the program: $file"; exit 1; }

@@ -33,7 +33,7 @@ struct TestEnvironment {
     Environment env{match, services, scheduler, random, clock};
 
     TestEnvironment() {
-        for (const char* folder : {"Images", "wav", "translations"})
+        for (const char* folder : {"Images", "wav", "translations", "ninefold-record.so"})
             QFile::link(QStringLiteral(NINEFOLD_DATA_DIR "/") + folder, dir.filePath(folder));
     }
 

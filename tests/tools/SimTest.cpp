@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <iomanip>
 #include <sstream>
 
 namespace nf::sim {
@@ -185,6 +186,53 @@ TEST(Replay, AReviewScoresEveryChoiceAgainstTheBest) {
     EXPECT_EQ(review, "line 4: Red dice 3 4, cover 3 and 4: lost 4.157933 (best: cover 7)\n"
                       "line 8: Magenta dice 3 4, cover 7: best\n"
                       "expected points lost: Red 4.157933 Magenta 0.000000\n");
+}
+
+// The clicks that replay a logged match: the box ticked for one die, the throw, its covers.
+std::string scriptOf(const MatchLog& log) {
+    std::string script = "players 2\n";
+    for (const LoggedThrow& t : log.throws) {
+        if (t.offered && t.d2 == 0)
+            script += "single\n";
+        script += "throw " + std::to_string(t.d1) +
+                  (t.d2 ? " " + std::to_string(t.d2) : std::string()) + "\n";
+        for (int n = 1; n <= 9; ++n)
+            if (t.covers & numberBit(n))
+                script += "cover " + std::to_string(n) + "\n";
+        script += "wait 5000\n";
+    }
+    return script + "state\n";
+}
+
+// A match logged as it is played and summarised for the record is the match the simulator
+// replays from the log: the same totals, and the same points lost as its review says.
+TEST(Record, AMatchLoggedIsReplayedAndReviewedAlike) {
+    std::vector<std::pair<MatchSummary, MatchLog>> played;
+    playMatches(2, 3, 7, {Strategy::Random, Strategy::SumFirst}, ComputerPlay::Classic,
+                [&](const MatchSummary& s, const MatchLog& l) { played.emplace_back(s, l); });
+    ASSERT_EQ(played.size(), 3u);
+    for (const auto& [summary, log] : played) {
+        ASSERT_EQ(MatchLog::decode(log.encode())->throws, log.throws);
+        const std::string review = ran({"replay", "review", "-"}, scriptOf(log)).out;
+        const std::size_t at = review.rfind("round=");
+        const std::string state = review.substr(at, review.find('\n', at) - at);
+        EXPECT_EQ(field(state, "scores"), std::to_string(summary.seats[0].total) + "," +
+                                              std::to_string(summary.seats[1].total) + ",0,0");
+        EXPECT_EQ(field(state, "gameover"), "1");
+        std::ostringstream lost;
+        lost << std::fixed << std::setprecision(6) << "expected points lost: Red "
+             << summary.seats[0].lost << " Magenta " << summary.seats[1].lost << '\n';
+        EXPECT_EQ(review.substr(review.rfind("expected")), lost.str());
+        EXPECT_EQ(summary.seats[0].turns, kRounds);
+    }
+    long clears = 0;
+    const PlayFigures figures =
+        playMatches(2, 300, 1, {Strategy::Scan, Strategy::Scan}, ComputerPlay::Classic,
+                    [&](const MatchSummary& s, const MatchLog&) {
+                        clears += s.seats[0].clears + s.seats[1].clears;
+                    });
+    EXPECT_EQ(clears, figures.seats[0].clears + figures.seats[1].clears);
+    EXPECT_GT(clears, 0);
 }
 
 } // namespace

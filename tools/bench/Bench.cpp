@@ -2,6 +2,8 @@
 //   ninefold-bench engine    throws and whole matches per second, without windows
 //   ninefold-bench windows   a four-player match through the real windows, in virtual time
 //   ninefold-bench rolling   CPU time per second while the dice roll on real timers
+//   ninefold-bench record FILE       a match added to the record FILE as the game adds it
+//   ninefold-bench statistics FILE   the statistics window of the record FILE, opened and drawn
 #include "board/BoardWindow.h"
 #include "engine/BestPlay.h"
 #include "engine/FixedClock.h"
@@ -12,7 +14,10 @@
 #include "platform/LabelControl.h"
 #include "platform/QtScheduler.h"
 #include "platform/StandIns.h"
+#include "record/RecordBackend.h"
 #include "sim/MatchRunner.h"
+#include "statistics/RecordPlot.h"
+#include "statistics/StatisticsWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -135,21 +140,73 @@ void rolling(const QString& data) {
     board->close();
 }
 
+// As a board does when a match ends: the module loaded, the record opened, the match written
+// in one transaction; then a second match, with the record open.
+void record(const QString& file) {
+    nf::RecordedMatch match;
+    nf::sim::playMatches(2, 1, 9, {nf::sim::Strategy::Scan, nf::sim::Strategy::Scan},
+                         nf::ComputerPlay::Classic,
+                         [&](const nf::MatchSummary& s, const nf::MatchLog& l) {
+                             match = {s, l.encode(), {}};
+                         });
+    Stopwatch first;
+    const auto store = nf::loadRecordStore(QCoreApplication::applicationDirPath(), file);
+    if (!store || !store->add(match))
+        std::exit(1);
+    const double firstWall = first.wall(), firstCpu = first.cpu();
+    Stopwatch next;
+    store->add(match);
+    std::printf("record: first match %.2f ms (%.2f ms CPU), next %.2f ms (%.2f ms CPU)\n",
+                firstWall * 1000, firstCpu * 1000, next.wall() * 1000, next.cpu() * 1000);
+}
+
+// From the key S to the window drawn: the module loaded, the record read, the window built,
+// shown and painted to its plot.
+void statistics(const QString& file) {
+    Stopwatch watch;
+    const auto store = nf::loadRecordStore(QCoreApplication::applicationDirPath(), file);
+    const auto figures = store ? store->read(nf::StatisticsWindow::kPlotted) : std::nullopt;
+    nf::StatisticsWindow window(figures);
+    struct Painted : QObject {
+        bool seen = false;
+        bool eventFilter(QObject*, QEvent* event) override {
+            seen |= event->type() == QEvent::Paint;
+            return false;
+        }
+    } painted;
+    if (auto* plot = window.findChild<nf::RecordPlot*>())
+        plot->installEventFilter(&painted);
+    window.show();
+    while (!painted.seen)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QCoreApplication::processEvents();
+    std::printf("statistics: window of %ld matches drawn in %.1f ms (%.1f ms CPU)\n",
+                figures ? figures->matches : -1L, watch.wall() * 1000, watch.cpu() * 1000);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
-    constexpr const char* kUsage = "usage: ninefold-bench engine|windows|rolling\n";
+    constexpr const char* kUsage =
+        "usage: ninefold-bench engine|windows|rolling | record FILE | statistics FILE\n";
     if (mode == "--help" || mode == "-h") {
         std::fputs(kUsage, stdout);
         return 0;
     }
-    if (mode != "engine" && mode != "windows" && mode != "rolling") {
+    const bool withFile = mode == "record" || mode == "statistics";
+    if ((mode != "engine" && mode != "windows" && mode != "rolling" && !withFile) ||
+        (withFile && argc != 3)) {
         std::fputs(kUsage, stderr);
         return 2;
     }
     if (mode == "engine") {
         engine();
+        return 0;
+    }
+    if (mode == "record") {
+        QCoreApplication app(argc, argv);
+        record(QString::fromLocal8Bit(argv[2]));
         return 0;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -158,6 +215,8 @@ int main(int argc, char** argv) {
     const QString data = QCoreApplication::applicationDirPath();
     if (mode == "windows")
         windows(data);
+    else if (mode == "statistics")
+        statistics(QString::fromLocal8Bit(argv[2]));
     else
         rolling(data);
     return 0;

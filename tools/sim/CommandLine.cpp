@@ -2,6 +2,7 @@
 
 #include "Analyse.h"
 #include "MatchRunner.h"
+#include "RecordFiller.h"
 #include "Replay.h"
 #include "WholeNumber.h"
 
@@ -26,6 +27,7 @@ namespace {
 const char* const kUsage =
     "usage: ninefold-sim play --players N --matches M --seed S --strategy NAME...\n"
     "                         [--computer classic|expert]   (players 1: against it)\n"
+    "                         [--record FILE]   (each match added to a record of the game)\n"
     "       ninefold-sim compare --matches M --seed S\n"
     "       ninefold-sim replay [review] FILE|-\n"
     "       ninefold-sim analyse [--covered XXXXXXXXX] [--dice D1 D2 | --dice D] [--table]\n"
@@ -93,6 +95,7 @@ struct PlayRequest {
     std::uint64_t seed = 1;
     std::vector<Strategy> strategies;
     std::optional<ComputerPlay> computer;
+    std::string record; // a record file to add the matches to
 };
 
 // --matches and --seed, which play and compare share.
@@ -110,7 +113,15 @@ int runPlay(const PlayRequest& o, std::ostream& out, std::ostream& err) {
     const ComputerPlay computer = o.computer.value_or(ComputerPlay::Classic);
     const auto start = std::chrono::steady_clock::now();
     const std::clock_t cpuStart = std::clock();
-    const auto figures = playMatches(o.players, o.matches, o.seed, o.strategies, computer);
+    std::optional<RecordFiller> filler;
+    if (!o.record.empty())
+        filler.emplace(o.record);
+    const auto figures = playMatches(o.players, o.matches, o.seed, o.strategies, computer,
+                                     filler ? filler->ended() : MatchEnded{});
+    if (filler && !filler->finish()) {
+        err << "ninefold-sim: the matches could not all be recorded in " << o.record << '\n';
+        return 1;
+    }
     const double cpu = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
     const double wall =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -131,6 +142,8 @@ Command play(Words& words) {
             continue;
         if (*option == "--players") {
             o.players = words.number(*option, 1, 4);
+        } else if (*option == "--record") {
+            o.record = words.value(*option);
         } else if (*option == "--computer") {
             const std::string& name = words.value(*option);
             if (name != "classic" && name != "expert")

@@ -84,16 +84,32 @@ double pointsPerTurn(const SeatFigures& s) {
 } // namespace
 
 PlayFigures playMatches(int players, long matches, std::uint64_t seed,
-                        const std::vector<Strategy>& strategies, ComputerPlay computer) {
+                        const std::vector<Strategy>& strategies, ComputerPlay computer,
+                        const MatchEnded& ended) {
     PlayFigures figures;
     figures.players = players;
     figures.computer = computer;
     figures.matches = matches;
     figures.seats.resize(static_cast<std::size_t>(std::max(players, 2)));
     const auto table = newTable(players, computer);
-    for (long m = 0; m < matches; ++m)
+    const BoardKind kind = players > 1                        ? BoardKind::People
+                           : computer == ComputerPlay::Expert ? BoardKind::ExpertComputer
+                                                              : BoardKind::ClassicComputer;
+    MatchLogger logger([&](const MatchLog& log, const Game& game) {
+        const EndState& end = game.endState();
+        std::array<int, 4> totals{};
+        for (std::size_t p = 0; p < totals.size(); ++p)
+            totals[p] = end.FinalScores[p];
+        ended(summarize(log, kind, game.match().PlayerCount, totals, end.Winner, end.Draw), log);
+    });
+    if (ended)
+        table->game().setObserver(&logger);
+    for (long m = 0; m < matches; ++m) {
+        logger.newMatch();
         playMatch(*table, seed * 1000003ULL + static_cast<std::uint64_t>(m), strategies,
                   figures.seats);
+    }
+    table->game().setObserver(nullptr);
     return figures;
 }
 

@@ -2,8 +2,10 @@
 
 #include "Strategy.h"
 #include "computer/ComputerPlay.h"
+#include "engine/MatchLog.h"
 
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <vector>
 
@@ -23,9 +25,12 @@ struct PlayFigures {
 
 // Plays whole matches in virtual time, as fast as the machine allows; the same seed plays the
 // same matches. With one player, the strategy plays Red against the computer's own turns.
+// Each match played to its end, when asked, goes to `ended` with its throws.
+using MatchEnded = std::function<void(const MatchSummary&, const MatchLog&)>;
 PlayFigures playMatches(int players, long matches, std::uint64_t seed,
                         const std::vector<Strategy>& strategies,
-                        ComputerPlay computer = ComputerPlay::Classic);
+                        ComputerPlay computer = ComputerPlay::Classic,
+                        const MatchEnded& ended = {});
 
 // Points per turn, and how far that is from the exact value of best play.
 void printFigures(std::ostream& out, const PlayFigures& figures, std::uint64_t seed,

@@ -1,5 +1,6 @@
 #include "Review.h"
 
+#include "engine/ChoiceReview.h"
 #include "engine/Hint.h"
 #include "engine/Index.h"
 #include "engine/Players.h"
@@ -17,13 +18,10 @@ Review::BeforeThrow Review::beforeThrow(HeadlessGame& table) {
 }
 
 void Review::thrown(HeadlessGame& table, const BeforeThrow& before, int line) {
-    const BestPlay& play = BestPlay::solved();
     if (before.diceOffered) {
-        const bool one = before.diceCount == 1;
-        const double chosen = one ? play.oneDie(before.board) : play.twoDice(before.board);
-        const bool oneBetter = play.oneDieBetter(before.board);
-        say(line, before.seat, one ? "throws one die" : "throws two dice",
-            play.turn(before.board) - chosen, oneBetter ? "one die" : "two dice");
+        const ReviewedChoice r = reviewDice(before.board, before.diceCount);
+        say(line, before.seat, r.chosen == 1 ? "throws one die" : "throws two dice", r.lost,
+            r.best == 1 ? "one die" : "two dice");
     }
     const ThrowState& t = table.game().throwState();
     move_.reset();
@@ -40,18 +38,14 @@ void Review::covered(HeadlessGame& table, int line) {
     const Board covers = game.throwState().SumTaken
                              ? numberBit(m.d1 + m.d2)
                              : static_cast<Board>(numberBit(m.d1) | numberBit(m.d2));
-    const auto choices = BestPlay::solved().choices(m.board, m.d1, m.d2);
-    if (choices.empty())
+    const std::optional<ReviewedChoice> r = reviewCover(m.board, m.d1, m.d2, covers);
+    if (!r)
         return;
-    double chosen = choices.front().expected;
-    for (const Choice& c : choices)
-        if (c.covers == covers)
-            chosen = c.expected;
     std::string dice = "dice " + std::to_string(m.d1);
     if (m.d2 != 0)
         dice += ' ' + std::to_string(m.d2);
-    say(line, m.seat, dice + ", " + hintWords({Hint::Kind::Cover, covers}),
-        choices.front().expected - chosen, hintWords({Hint::Kind::Cover, choices.front().covers}));
+    say(line, m.seat, dice + ", " + hintWords({Hint::Kind::Cover, covers}), r->lost,
+        hintWords({Hint::Kind::Cover, r->best}));
 }
 
 void Review::say(int line, int seat, const std::string& what, double lost,
