@@ -16,7 +16,7 @@
     <message>
         <location filename="../src/board/BoardTexts.h" line="12"/>
         <source>Show statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>統計を表示</translation>
     </message>
     <message>
         <location filename="../src/board/BoardTexts.h" line="13"/>
@@ -516,181 +516,181 @@
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="12"/>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>統計</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="13"/>
         <source>People</source>
-        <translation type="unfinished"></translation>
+        <translation>人同士</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="14"/>
         <source>Against the classic computer</source>
-        <translation type="unfinished"></translation>
+        <translation>クラシックコンピューターとの対戦</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="15"/>
         <source>Against the expert computer</source>
-        <translation type="unfinished"></translation>
+        <translation>エキスパートコンピューターとの対戦</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="16"/>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>赤</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="16"/>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>マゼンタ</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="17"/>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>黄</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="17"/>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>緑</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="19"/>
         <source>Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>色</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="19"/>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>ゲーム</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="20"/>
         <source>Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>勝ち</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="20"/>
         <source>Draws</source>
-        <translation type="unfinished"></translation>
+        <translation>引き分け</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="21"/>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>最高点</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="21"/>
         <source>Mean</source>
-        <translation type="unfinished"></translation>
+        <translation>平均点</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="22"/>
         <source>Clears</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninefold</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="22"/>
         <source>Points lost per turn</source>
-        <translation type="unfinished"></translation>
+        <translation>1ターンの損失点</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="24"/>
         <source>%1: %2 matches, %3 wins, %4 draws, best total %5, mean total %6, %7 clears, %8 points lost per turn</source>
         <extracomment>%1 the seat colour, then its figures in the columns&apos; order.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：ゲーム数%2、勝ち%3、引き分け%4、最高点%5、平均点%6、Ninefold %7回、1ターンあたりの損失点%8</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="27"/>
         <source>Matches recorded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>記録されたゲーム：%1</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="29"/>
         <source>The last %1 matches: totals, and points lost per turn</source>
-        <translation type="unfinished"></translation>
+        <translation>最近の%1ゲーム：合計点と1ターンあたりの損失点</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="31"/>
         <source>Last match (%1): %2; %3 won</source>
         <extracomment>%1 the kind of board, %2 the seats&apos; totals (&quot;Red 62, Magenta 48&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>最後のゲーム（%1）：%2。%3の勝ち</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="32"/>
         <source>Last match (%1): %2; a draw</source>
-        <translation type="unfinished"></translation>
+        <translation>最後のゲーム（%1）：%2。引き分け</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="34"/>
         <source>It was continued from a saved game: its throws before are not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存されたゲームから再開したため、それ以前に振った目は分かりません。</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="35"/>
         <source>The costliest choices of the last match</source>
-        <translation type="unfinished"></translation>
+        <translation>最後のゲームで損失の大きかった選択</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="36"/>
         <source>No choice of the last match lost points.</source>
-        <translation type="unfinished"></translation>
+        <translation>最後のゲームでは、点を失った選択はありません。</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="39"/>
         <source>round %1, %2, %3: %4, best was %5 (%6 points lost)</source>
         <extracomment>%1 round, %2 seat colour, %3 the situation, %4 the choice, %5 the best choice, %6 points.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ラウンド%1、%2、%3：%4。最善は%5（%6点の損失）</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="40"/>
         <source>dice %1 and %2 with %3 covered</source>
-        <translation type="unfinished"></translation>
+        <translation>%3をふさいだ状態で%1と%2の目</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="41"/>
         <source>dice %1 and %2 on an open board</source>
-        <translation type="unfinished"></translation>
+        <translation>何もふさいでいない状態で%1と%2の目</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="42"/>
         <source>die %1 with %2 covered</source>
-        <translation type="unfinished"></translation>
+        <translation>%2をふさいだ状態で%1の目</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="43"/>
         <source>with %1 covered</source>
-        <translation type="unfinished"></translation>
+        <translation>%1をふさいだ状態</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="44"/>
         <source>covered %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1をふさいだ</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="45"/>
         <source>one die</source>
-        <translation type="unfinished"></translation>
+        <translation>サイコロ1個</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="46"/>
         <source>two dice</source>
-        <translation type="unfinished"></translation>
+        <translation>サイコロ2個</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="47"/>
         <source>threw one die</source>
-        <translation type="unfinished"></translation>
+        <translation>サイコロを1個振った</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="48"/>
         <source>threw two dice</source>
-        <translation type="unfinished"></translation>
+        <translation>サイコロを2個振った</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="50"/>
         <source>%1 and %2</source>
         <extracomment>The last two of a list of numbers: &quot;1, 2 and 7&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1と%2</translation>
     </message>
 </context>
 <context>
@@ -724,7 +724,7 @@
     <message>
         <location filename="../src/front/TitleScreen.cpp" line="14"/>
         <source>Show statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>統計を表示</translation>
     </message>
     <message>
         <location filename="../src/front/TitleScreen.cpp" line="25"/>

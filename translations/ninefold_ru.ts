@@ -16,7 +16,7 @@
     <message>
         <location filename="../src/board/BoardTexts.h" line="12"/>
         <source>Show statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать статистику</translation>
     </message>
     <message>
         <location filename="../src/board/BoardTexts.h" line="13"/>
@@ -516,181 +516,181 @@
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="12"/>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Статистика</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="13"/>
         <source>People</source>
-        <translation type="unfinished"></translation>
+        <translation>Люди</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="14"/>
         <source>Against the classic computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Против классического компьютера</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="15"/>
         <source>Against the expert computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Против компьютера-эксперта</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="16"/>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Красный</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="16"/>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Пурпурный</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="17"/>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Жёлтый</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="17"/>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Зелёный</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="19"/>
         <source>Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>Цвет</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="19"/>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Игры</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="20"/>
         <source>Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Победы</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="20"/>
         <source>Draws</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничьи</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="21"/>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Лучший</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="21"/>
         <source>Mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Средний</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="22"/>
         <source>Clears</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninefold</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="22"/>
         <source>Points lost per turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Потери за ход</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="24"/>
         <source>%1: %2 matches, %3 wins, %4 draws, best total %5, mean total %6, %7 clears, %8 points lost per turn</source>
         <extracomment>%1 the seat colour, then its figures in the columns&apos; order.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: игры %2, победы %3, ничьи %4, лучший результат %5, средний результат %6, Ninefold %7, потери за ход %8</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="27"/>
         <source>Matches recorded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Записано игр: %1</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="29"/>
         <source>The last %1 matches: totals, and points lost per turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Последние игры (%1): очки и потери за ход</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="31"/>
         <source>Last match (%1): %2; %3 won</source>
         <extracomment>%1 the kind of board, %2 the seats&apos; totals (&quot;Red 62, Magenta 48&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Последняя игра (%1): %2; победил %3</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="32"/>
         <source>Last match (%1): %2; a draw</source>
-        <translation type="unfinished"></translation>
+        <translation>Последняя игра (%1): %2; ничья</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="34"/>
         <source>It was continued from a saved game: its throws before are not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>Игра была продолжена из сохранения: предыдущие броски неизвестны.</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="35"/>
         <source>The costliest choices of the last match</source>
-        <translation type="unfinished"></translation>
+        <translation>Самые дорогие решения последней игры</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="36"/>
         <source>No choice of the last match lost points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ни одно решение в последней игре не стоило очков.</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="39"/>
         <source>round %1, %2, %3: %4, best was %5 (%6 points lost)</source>
         <extracomment>%1 round, %2 seat colour, %3 the situation, %4 the choice, %5 the best choice, %6 points.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>раунд %1, %2 (%3): %4, лучший вариант — %5 (потеря %6 очка)</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="40"/>
         <source>dice %1 and %2 with %3 covered</source>
-        <translation type="unfinished"></translation>
+        <translation>кубики %1 и %2, закрыто %3</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="41"/>
         <source>dice %1 and %2 on an open board</source>
-        <translation type="unfinished"></translation>
+        <translation>кубики %1 и %2, ничего не закрыто</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="42"/>
         <source>die %1 with %2 covered</source>
-        <translation type="unfinished"></translation>
+        <translation>кубик %1, закрыто %2</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="43"/>
         <source>with %1 covered</source>
-        <translation type="unfinished"></translation>
+        <translation>закрыто %1</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="44"/>
         <source>covered %1</source>
-        <translation type="unfinished"></translation>
+        <translation>закрыл %1</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="45"/>
         <source>one die</source>
-        <translation type="unfinished"></translation>
+        <translation>один кубик</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="46"/>
         <source>two dice</source>
-        <translation type="unfinished"></translation>
+        <translation>два кубика</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="47"/>
         <source>threw one die</source>
-        <translation type="unfinished"></translation>
+        <translation>бросил один кубик</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="48"/>
         <source>threw two dice</source>
-        <translation type="unfinished"></translation>
+        <translation>бросил два кубика</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="50"/>
         <source>%1 and %2</source>
         <extracomment>The last two of a list of numbers: &quot;1, 2 and 7&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 и %2</translation>
     </message>
 </context>
 <context>
@@ -724,7 +724,7 @@
     <message>
         <location filename="../src/front/TitleScreen.cpp" line="14"/>
         <source>Show statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать статистику</translation>
     </message>
     <message>
         <location filename="../src/front/TitleScreen.cpp" line="25"/>

@@ -16,7 +16,7 @@
     <message>
         <location filename="../src/board/BoardTexts.h" line="12"/>
         <source>Show statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>显示统计</translation>
     </message>
     <message>
         <location filename="../src/board/BoardTexts.h" line="13"/>
@@ -516,181 +516,181 @@
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="12"/>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>统计</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="13"/>
         <source>People</source>
-        <translation type="unfinished"></translation>
+        <translation>真人对战</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="14"/>
         <source>Against the classic computer</source>
-        <translation type="unfinished"></translation>
+        <translation>与经典电脑对战</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="15"/>
         <source>Against the expert computer</source>
-        <translation type="unfinished"></translation>
+        <translation>与专家电脑对战</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="16"/>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>红方</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="16"/>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>品红方</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="17"/>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>黄方</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="17"/>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>绿方</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="19"/>
         <source>Seat</source>
-        <translation type="unfinished"></translation>
+        <translation>颜色</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="19"/>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>局数</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="20"/>
         <source>Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>胜局</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="20"/>
         <source>Draws</source>
-        <translation type="unfinished"></translation>
+        <translation>平局</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="21"/>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>最高分</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="21"/>
         <source>Mean</source>
-        <translation type="unfinished"></translation>
+        <translation>平均分</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="22"/>
         <source>Clears</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninefold</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="22"/>
         <source>Points lost per turn</source>
-        <translation type="unfinished"></translation>
+        <translation>每回合损失</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="24"/>
         <source>%1: %2 matches, %3 wins, %4 draws, best total %5, mean total %6, %7 clears, %8 points lost per turn</source>
         <extracomment>%1 the seat colour, then its figures in the columns&apos; order.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2 局，胜 %3 局，平 %4 局，最高分 %5，平均分 %6，Ninefold %7 次，每回合损失 %8</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="27"/>
         <source>Matches recorded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已记录的对局：%1</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="29"/>
         <source>The last %1 matches: totals, and points lost per turn</source>
-        <translation type="unfinished"></translation>
+        <translation>最近 %1 局：总分和每回合损失</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="31"/>
         <source>Last match (%1): %2; %3 won</source>
         <extracomment>%1 the kind of board, %2 the seats&apos; totals (&quot;Red 62, Magenta 48&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>最近一局（%1）：%2；%3获胜</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="32"/>
         <source>Last match (%1): %2; a draw</source>
-        <translation type="unfinished"></translation>
+        <translation>最近一局（%1）：%2；平局</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="34"/>
         <source>It was continued from a saved game: its throws before are not known.</source>
-        <translation type="unfinished"></translation>
+        <translation>本局是从存档继续的：之前的掷骰记录未知。</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="35"/>
         <source>The costliest choices of the last match</source>
-        <translation type="unfinished"></translation>
+        <translation>最近一局中代价最大的选择</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="36"/>
         <source>No choice of the last match lost points.</source>
-        <translation type="unfinished"></translation>
+        <translation>最近一局中没有任何选择损失分数。</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="39"/>
         <source>round %1, %2, %3: %4, best was %5 (%6 points lost)</source>
         <extracomment>%1 round, %2 seat colour, %3 the situation, %4 the choice, %5 the best choice, %6 points.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 轮，%2，%3：%4，最佳为%5（损失 %6 分）</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="40"/>
         <source>dice %1 and %2 with %3 covered</source>
-        <translation type="unfinished"></translation>
+        <translation>已盖住 %3 时掷出 %1 和 %2</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="41"/>
         <source>dice %1 and %2 on an open board</source>
-        <translation type="unfinished"></translation>
+        <translation>未盖住任何数字时掷出 %1 和 %2</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="42"/>
         <source>die %1 with %2 covered</source>
-        <translation type="unfinished"></translation>
+        <translation>已盖住 %2 时掷出 %1</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="43"/>
         <source>with %1 covered</source>
-        <translation type="unfinished"></translation>
+        <translation>已盖住 %1 时</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="44"/>
         <source>covered %1</source>
-        <translation type="unfinished"></translation>
+        <translation>盖住了 %1</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="45"/>
         <source>one die</source>
-        <translation type="unfinished"></translation>
+        <translation>一个骰子</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="46"/>
         <source>two dice</source>
-        <translation type="unfinished"></translation>
+        <translation>两个骰子</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="47"/>
         <source>threw one die</source>
-        <translation type="unfinished"></translation>
+        <translation>掷了一个骰子</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="48"/>
         <source>threw two dice</source>
-        <translation type="unfinished"></translation>
+        <translation>掷了两个骰子</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="50"/>
         <source>%1 and %2</source>
         <extracomment>The last two of a list of numbers: &quot;1, 2 and 7&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 和 %2</translation>
     </message>
 </context>
 <context>
@@ -724,7 +724,7 @@
     <message>
         <location filename="../src/front/TitleScreen.cpp" line="14"/>
         <source>Show statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>显示统计</translation>
     </message>
     <message>
         <location filename="../src/front/TitleScreen.cpp" line="25"/>
