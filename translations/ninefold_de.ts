@@ -595,9 +595,9 @@
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="24"/>
-        <source>%1: %2 matches, %3 wins, %4 draws, best total %5, mean total %6, %7 clears, %8 points lost per turn</source>
+        <source>%1: matches %2, wins %3, draws %4, best total %5, mean total %6, clears %7, points lost per turn %8</source>
         <extracomment>%1 the seat colour, then its figures in the columns&apos; order.</extracomment>
-        <translation>%1: %2 Spiele, %3 Siege, %4 unentschieden, beste Punktzahl %5, mittlere Punktzahl %6, %7 Ninefolds, %8 Punkte Verlust pro Zug</translation>
+        <translation>%1: Spiele %2, Siege %3, unentschieden %4, beste Punktzahl %5, mittlere Punktzahl %6, Ninefolds %7, Punkte Verlust pro Zug %8</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="27"/>

@@ -595,9 +595,9 @@
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="24"/>
-        <source>%1: %2 matches, %3 wins, %4 draws, best total %5, mean total %6, %7 clears, %8 points lost per turn</source>
+        <source>%1: matches %2, wins %3, draws %4, best total %5, mean total %6, clears %7, points lost per turn %8</source>
         <extracomment>%1 the seat colour, then its figures in the columns&apos; order.</extracomment>
-        <translation>%1: %2 partidas, %3 victorias, %4 empates, mejor total %5, total medio %6, %7 Ninefolds, %8 puntos perdidos por turno</translation>
+        <translation>%1: partidas %2, victorias %3, empates %4, mejor total %5, total medio %6, Ninefolds %7, puntos perdidos por turno %8</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="27"/>

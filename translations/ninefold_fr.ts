@@ -595,9 +595,9 @@
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="24"/>
-        <source>%1: %2 matches, %3 wins, %4 draws, best total %5, mean total %6, %7 clears, %8 points lost per turn</source>
+        <source>%1: matches %2, wins %3, draws %4, best total %5, mean total %6, clears %7, points lost per turn %8</source>
         <extracomment>%1 the seat colour, then its figures in the columns&apos; order.</extracomment>
-        <translation>%1 : %2 parties, %3 victoires, %4 nuls, meilleur total %5, total moyen %6, %7 Ninefolds, %8 points perdus par tour</translation>
+        <translation>%1 : parties %2, victoires %3, nuls %4, meilleur total %5, total moyen %6, Ninefolds %7, points perdus par tour %8</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="27"/>

@@ -595,7 +595,7 @@
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="24"/>
-        <source>%1: %2 matches, %3 wins, %4 draws, best total %5, mean total %6, %7 clears, %8 points lost per turn</source>
+        <source>%1: matches %2, wins %3, draws %4, best total %5, mean total %6, clears %7, points lost per turn %8</source>
         <extracomment>%1 the seat colour, then its figures in the columns&apos; order.</extracomment>
         <translation>%1: partite %2, vittorie %3, pareggi %4, miglior punteggio %5, punteggio medio %6, Ninefold %7, punti persi per turno %8</translation>
     </message>

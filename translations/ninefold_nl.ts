@@ -595,9 +595,9 @@
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="24"/>
-        <source>%1: %2 matches, %3 wins, %4 draws, best total %5, mean total %6, %7 clears, %8 points lost per turn</source>
+        <source>%1: matches %2, wins %3, draws %4, best total %5, mean total %6, clears %7, points lost per turn %8</source>
         <extracomment>%1 the seat colour, then its figures in the columns&apos; order.</extracomment>
-        <translation>%1: %2 partijen, %3 gewonnen, %4 gelijk, beste totaal %5, gemiddeld totaal %6, %7 Ninefolds, %8 punten verlies per beurt</translation>
+        <translation>%1: partijen %2, gewonnen %3, gelijk %4, beste totaal %5, gemiddeld totaal %6, Ninefolds %7, punten verlies per beurt %8</translation>
     </message>
     <message>
         <location filename="../src/statistics/StatisticsText.cpp" line="27"/>

@@ -21,9 +21,9 @@ constexpr Text kColumns[] = {
     NF_TEXT("Statistics", "Best"),   NF_TEXT("Statistics", "Mean"),
     NF_TEXT("Statistics", "Clears"), NF_TEXT("Statistics", "Points lost per turn")};
 //: %1 the seat colour, then its figures in the columns' order.
-constexpr Text kSeatSentence = NF_TEXT("Statistics", "%1: %2 matches, %3 wins, %4 draws, best "
-                                                     "total %5, mean total %6, %7 clears, %8 "
-                                                     "points lost per turn");
+constexpr Text kSeatSentence = NF_TEXT("Statistics", "%1: matches %2, wins %3, draws %4, best "
+                                                     "total %5, mean total %6, clears %7, "
+                                                     "points lost per turn %8");
 constexpr Text kMatchesRecorded = NF_TEXT("Statistics", "Matches recorded: %1");
 constexpr Text kPlot =
     NF_TEXT("Statistics", "The last %1 matches: totals, and points lost per turn");

@@ -30,7 +30,8 @@ void addSeatRow(QGridLayout* grid, int row, int seat, const SeatFigures& f, QWid
     const QString sentence = statistics::seatSentence(seat, f);
     for (int column = 0; column < cells.size(); ++column) {
         QLabel* cell = label(cells[column], 9, column == 0, parent);
-        cell->setAlignment(column == 0 ? Qt::AlignLeft : Qt::AlignRight);
+        // Centred in the row: a colour's name may come from another face than the figures.
+        cell->setAlignment((column == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
         if (column == 0) {
             cell->setFocusPolicy(Qt::TabFocus);
             cell->setAccessibleName(sentence);
@@ -77,7 +78,7 @@ StatisticsWindow::StatisticsWindow(const std::optional<RecordFigures>& figures, 
         const QStringList names = statistics::columnNames();
         for (int column = 0; column < names.size(); ++column) {
             QLabel* name = label(names[column], 8.25, false, this);
-            name->setAlignment(column == 0 ? Qt::AlignLeft : Qt::AlignRight);
+            name->setAlignment((column == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignBottom);
             grid->addWidget(name, 0, column);
         }
         int row = 1;

@@ -57,8 +57,8 @@ TEST(Statistics, TheWindowShowsTheRecordInThePlayersLanguage) {
         bool named = false;
         for (const QLabel* label : window.findChildren<QLabel*>())
             named |= label->accessibleName() ==
-                     "Red: 2 matches, 1 wins, 0 draws, best total 60, mean total 45.0, 1 clears, "
-                     "0.42 points lost per turn";
+                     "Red: matches 2, wins 1, draws 0, best total 60, mean total 45.0, clears 1, "
+                     "points lost per turn 0.42";
         EXPECT_TRUE(named);
         QWidget* plot = window.findChild<RecordPlot*>();
         ASSERT_TRUE(plot);
