@@ -17,7 +17,7 @@ QString seatName(int seat);
 QStringList columnNames(); // seat, matches, wins, draws, best, mean, clears, lost per turn
 // The figures of one seat on one kind of board, as the columns after the seat's name.
 QStringList seatCells(const SeatFigures& figures);
-// "Red: 12 matches, 5 wins, ...", for screen readers and the text output.
+// "Red: matches 12, wins 5, ...", for screen readers and the text output.
 QString seatSentence(int seat, const SeatFigures& figures);
 QString matchesRecorded(long matches);
 QString plotName(int matches);
