@@ -478,7 +478,7 @@
     <message>
         <location filename="../src/screens/TitleScreens.cpp" line="83"/>
         <source>Hide Desktop</source>
-        <translation>デスクトップを隠す</translation>
+        <translation>全画面表示</translation>
     </message>
     <message>
         <location filename="../src/screens/TitleScreens.cpp" line="90"/>
