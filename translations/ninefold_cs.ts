@@ -187,7 +187,7 @@
     <message>
         <location filename="../src/screens/BoardScreens.cpp" line="140"/>
         <source>The computer is playing as magenta</source>
-        <translation>Počítač hraje za Purpurového</translation>
+        <translation>Počítač je Purpurový</translation>
     </message>
 </context>
 <context>
@@ -460,7 +460,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="210"/>
         <source>If a player manages to cover the numbers 7, 8 and 9, they can opt to throw a single die for their subsequent throws. The program will offer a check box at this point. Click the check box to choose to throw a single die.</source>
-        <translation>Když se hráči podaří zakrýt čísla 7, 8 a 9, může se rozhodnout, že bude v dalších hodech házet jen jednou kostkou. Program mu v tu chvíli nabídne zaškrtávací políčko. Když ho zaškrtne, bude házet jen jednou kostkou.</translation>
+        <translation>Když se hráči podaří zakrýt čísla 7, 8 a 9, může v dalších hodech házet jen jednou kostkou. Program mu v tu chvíli nabídne zaškrtávací políčko; když ho zaškrtne, bude házet jen jednou kostkou.</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="215"/>

@@ -187,7 +187,7 @@
     <message>
         <location filename="../src/screens/BoardScreens.cpp" line="140"/>
         <source>The computer is playing as magenta</source>
-        <translation>Il computer gioca con il Magenta</translation>
+        <translation>Il computer è il Magenta</translation>
     </message>
 </context>
 <context>
@@ -503,7 +503,7 @@
     <message>
         <location filename="../src/screens/TitleScreens.cpp" line="147"/>
         <source>Select Number of Players</source>
-        <translation>Scegli il numero di giocatori</translation>
+        <translation>Quanti giocatori?</translation>
     </message>
     <message>
         <location filename="../src/front/SetupScreen.cpp" line="34"/>
@@ -699,7 +699,7 @@
         <location filename="../src/screens/TitleScreens.cpp" line="7"/>
         <source>Ninefold 2026 - free to play and to share</source>
         <extracomment>Also on the setup screen.</extracomment>
-        <translation>Ninefold 2026 – libero da giocare e da condividere</translation>
+        <translation>Ninefold 2026 – libero da giocare e condividere</translation>
     </message>
     <message>
         <location filename="../src/screens/TitleScreens.cpp" line="26"/>

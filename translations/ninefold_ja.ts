@@ -374,7 +374,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="124"/>
         <source>Note that the player must use the scores on both dice. This restricts the options if a double is thrown. For example, if a player throws two 4s, then the only move available is to place a counter on the number 8. They cannot put a counter on the number 4, as this would only use the score on one of their dice.</source>
-        <translation>2個のサイコロの目は、必ず両方使います。そのため、ゾロ目が出たときは選べる手が限られます。たとえば4のゾロ目なら、できる手は8の数字にコマを置くことだけです。4の数字にコマを置くことはできません。サイコロ1個の目しか使わないことになるからです。</translation>
+        <translation>2個のサイコロの目は必ず両方使うので、ゾロ目では選べる手が限られます。たとえば4のゾロ目なら、できる手は8にコマを置くことだけです。4に置くとサイコロ1個の目しか使わないので、置けません。</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="132"/>
@@ -389,7 +389,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="144"/>
         <source>To place a counter on a number the player must click the number. The player will then be awarded points equal to the number. Once a counter has been put on a number it is no longer available.</source>
-        <translation>数字にコマを置くには、その数字をクリックします。すると、その数字と同じ点数が得点になります。コマを置いた数字は、もう使えません。</translation>
+        <translation>数字をクリックするとコマが置かれ、その数字が得点になります。コマを置いた数字はもう使えません。</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="149"/>
@@ -410,7 +410,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="161"/>
         <source>The player whose turn it is clicks the button labelled &apos;Throw Dice&apos;. Two numbers are then randomly generated, corresponding to the dice throw. </source>
-        <translation>ターンのプレイヤーが「サイコロを振る」ボタンをクリックします。すると、サイコロの目として2つの数字がランダムに決まります。</translation>
+        <translation>ターンのプレイヤーが「サイコロを振る」ボタンを押すと、2個のサイコロの目がランダムに決まります。</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="165"/>
@@ -455,12 +455,12 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="207"/>
         <source>The End</source>
-        <translation>ゲームの終わり</translation>
+        <translation>ゲーム終了</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="210"/>
         <source>If a player manages to cover the numbers 7, 8 and 9, they can opt to throw a single die for their subsequent throws. The program will offer a check box at this point. Click the check box to choose to throw a single die.</source>
-        <translation>7、8、9をふさぐと、それ以降はサイコロを1個だけ振ることもできます。そのとき、チェックボックスが表示されます。サイコロを1個だけ振るには、チェックボックスをクリックします。</translation>
+        <translation>7、8、9をふさぐと、以降はチェックボックスでサイコロを1個だけ振ることを選べます。</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="215"/>
@@ -478,7 +478,7 @@
     <message>
         <location filename="../src/screens/TitleScreens.cpp" line="83"/>
         <source>Hide Desktop</source>
-        <translation>デスクトップを隠す</translation>
+        <translation>全画面表示</translation>
     </message>
     <message>
         <location filename="../src/screens/TitleScreens.cpp" line="90"/>

@@ -187,7 +187,7 @@
     <message>
         <location filename="../src/screens/BoardScreens.cpp" line="140"/>
         <source>The computer is playing as magenta</source>
-        <translation>Komputer gra jako Purpurowy</translation>
+        <translation>Komputer to Purpurowy</translation>
     </message>
 </context>
 <context>

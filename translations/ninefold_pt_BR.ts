@@ -187,7 +187,7 @@
     <message>
         <location filename="../src/screens/BoardScreens.cpp" line="140"/>
         <source>The computer is playing as magenta</source>
-        <translation>O computador joga com o Magenta</translation>
+        <translation>O computador é o Magenta</translation>
     </message>
 </context>
 <context>
@@ -420,7 +420,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="171"/>
         <source>Click the button on the right to try out throwing the dice.</source>
-        <translation>Clique no botão à direita para experimentar o lançamento dos dados.</translation>
+        <translation>Clique no botão à direita para experimentar um lançamento.</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="174"/>
@@ -460,7 +460,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="210"/>
         <source>If a player manages to cover the numbers 7, 8 and 9, they can opt to throw a single die for their subsequent throws. The program will offer a check box at this point. Click the check box to choose to throw a single die.</source>
-        <translation>Se um jogador conseguir cobrir os números 7, 8 e 9, pode escolher lançar um só dado nos lançamentos seguintes. Nesse momento o programa mostra uma caixa de seleção. Clique na caixa para lançar um só dado.</translation>
+        <translation>Se um jogador conseguir cobrir os números 7, 8 e 9, pode lançar um só dado nos lançamentos seguintes. O programa mostra então uma caixa de seleção: clique nela para lançar um só dado.</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="215"/>
@@ -503,7 +503,7 @@
     <message>
         <location filename="../src/screens/TitleScreens.cpp" line="147"/>
         <source>Select Number of Players</source>
-        <translation>Selecione o número de jogadores</translation>
+        <translation>Quantos jogadores?</translation>
     </message>
     <message>
         <location filename="../src/front/SetupScreen.cpp" line="34"/>

@@ -187,7 +187,7 @@
     <message>
         <location filename="../src/screens/BoardScreens.cpp" line="140"/>
         <source>The computer is playing as magenta</source>
-        <translation>Компьютер играет за Пурпурного</translation>
+        <translation>Компьютер — Пурпурный</translation>
     </message>
 </context>
 <context>
@@ -420,7 +420,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="171"/>
         <source>Click the button on the right to try out throwing the dice.</source>
-        <translation>Нажмите кнопку справа, чтобы попробовать бросить кубики.</translation>
+        <translation>Нажмите кнопку справа и попробуйте бросить кубики.</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="174"/>
@@ -503,7 +503,7 @@
     <message>
         <location filename="../src/screens/TitleScreens.cpp" line="147"/>
         <source>Select Number of Players</source>
-        <translation>Выберите число игроков</translation>
+        <translation>Сколько игроков?</translation>
     </message>
     <message>
         <location filename="../src/front/SetupScreen.cpp" line="34"/>

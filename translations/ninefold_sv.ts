@@ -420,7 +420,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="171"/>
         <source>Click the button on the right to try out throwing the dice.</source>
-        <translation>Klicka på knappen till höger för att prova att kasta tärningarna.</translation>
+        <translation>Prova att kasta tärningarna: klicka på knappen till höger.</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="174"/>

@@ -460,7 +460,7 @@
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="210"/>
         <source>If a player manages to cover the numbers 7, 8 and 9, they can opt to throw a single die for their subsequent throws. The program will offer a check box at this point. Click the check box to choose to throw a single die.</source>
-        <translation>如果玩家盖住了数字 7、8 和 9，之后可以选择只掷一个骰子。此时程序会显示一个复选框。点击该复选框即可只掷一个骰子。</translation>
+        <translation>玩家盖住 7、8 和 9 后，程序会显示一个复选框；勾选它，之后即可只掷一个骰子。</translation>
     </message>
     <message>
         <location filename="../src/screens/RulesScreens.cpp" line="215"/>
