@@ -1,10 +1,8 @@
 #include "RecordBackend.h"
+#include "platform/ModuleEntry.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
-#include <dlfcn.h>
 
 namespace nf {
 
@@ -15,20 +13,11 @@ QString recordPath() {
     return data + QStringLiteral("/ninefold/record.sqlite");
 }
 
-// As the sound module is loaded, and for the same reasons: bound at load, never by QLibrary.
+// As the sound module is loaded, and for the same reasons.
 std::unique_ptr<RecordBackend> loadRecordStore(const QString& programFolder, const QString& path) {
-    const QString file = QDir(programFolder).filePath(QLatin1String(kRecordModuleFile));
-    if (!QFileInfo(file).isFile())
-        return nullptr;
-    void* module = ::dlopen(QFile::encodeName(file).constData(), RTLD_NOW | RTLD_LOCAL);
-    if (!module)
-        return nullptr;
-    const auto make = reinterpret_cast<RecordModuleEntry>(::dlsym(module, kRecordModuleEntry));
-    if (!make) {
-        ::dlclose(module);
-        return nullptr;
-    }
-    return std::unique_ptr<RecordBackend>(make(path));
+    const auto make =
+        moduleEntry<RecordModuleEntry>(programFolder, kRecordModuleFile, kRecordModuleEntry);
+    return std::unique_ptr<RecordBackend>(make ? make(path) : nullptr);
 }
 
 } // namespace nf
