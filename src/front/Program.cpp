@@ -6,7 +6,9 @@
 #include "TitleScreen.h"
 #include "board/BoardWindow.h"
 #include "computer/ComputerBoardWindow.h"
+#include "engine/GameFiles.h"
 #include "platform/FormWindow.h"
+#include "screens/ScreenBuilder.h"
 #include "statistics/StatisticsWindow.h"
 
 #include <iostream>
@@ -149,6 +151,8 @@ void Program::showStatistics() {
         statistics_->close();
     auto* window = new StatisticsWindow(figures);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowIcon(iconFrom(env_.services.folder(), std::string(icons::die)));
+    overBackdrop_.adopt(window);
     statistics_ = window;
     window->show();
     window->raise();
@@ -165,6 +169,8 @@ std::vector<QWidget*> Program::gameWindows() const {
                                rulesWindow(1), rulesWindow(2), rulesWindow(3)})
         if (window)
             windows.push_back(window);
+    if (QWidget* statistics = statisticsWindow())
+        windows.push_back(statistics);
     return windows;
 }
 

@@ -132,6 +132,8 @@ QWidget* makeControl(const ControlSpec& design, QWidget* parent, FormWindow* win
     }
 }
 
+} // namespace
+
 // A window takes its icon in the sizes a title bar, a taskbar and a window switcher show; the
 // largest, for the desktop's launcher, would cost a megabyte at start-up for nothing on screen.
 QIcon iconFrom(const GameFolder& folder, const std::string& name) {
@@ -144,6 +146,8 @@ QIcon iconFrom(const GameFolder& folder, const std::string& name) {
     }
     return icon;
 }
+
+namespace {
 
 void setFrame(FormWindow* window, const WindowSpec& design, const GameFolder& folder) {
     window->setTitleBar(design.titleBar, gameText(design.caption));

@@ -3,6 +3,7 @@
 #include "Catalogue.h"
 
 #include <QColor>
+#include <QIcon>
 
 class QWidget;
 
@@ -26,5 +27,9 @@ bool loadCataloguePicture(FormWindow& window, const WindowSpec& design, const QW
                           const GameFolder& folder);
 
 QColor toQColor(Rgb colour);
+
+// A window's icon, "icons\\die.png" say, in the sizes a title bar, a taskbar and a window
+// switcher show.
+QIcon iconFrom(const GameFolder& folder, const std::string& name);
 
 } // namespace nf
