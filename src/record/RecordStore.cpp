@@ -184,19 +184,32 @@ bool RecordStore::fail(const QSqlQuery& query, const QString& doing) {
     return false;
 }
 
-bool RecordStore::addAll(const std::vector<RecordedMatch>& matches) {
-    bool done = open() && write(matches);
-    if (!done && damaged_) {
+// `use` once the record is open; where the file proves damaged, once more on a new record.
+template <typename Use>
+auto RecordStore::retryingOnDamage(const Use& use) -> decltype(use()) {
+    decltype(use()) result{};
+    if (open())
+        result = use();
+    if (!result && damaged_) {
         setAside(QStringLiteral("damaged"));
         open_ = false;
-        done = open() && write(matches);
+        if (open())
+            result = use();
     }
+    return result;
+}
+
+void RecordStore::sayProblem(const QString& what) const {
+    if (problem_.startsWith(QLatin1String("ninefold")))
+        std::cerr << qPrintable(problem_) << '\n';
+    else
+        std::cerr << "ninefold: " << qPrintable(what) << ": " << qPrintable(problem_) << '\n';
+}
+
+bool RecordStore::addAll(const std::vector<RecordedMatch>& matches) {
+    const bool done = retryingOnDamage([&] { return write(matches); });
     if (!done)
-        std::cerr << qPrintable(problem_.startsWith(QLatin1String("ninefold"))
-                                    ? problem_
-                                    : QStringLiteral("ninefold: the match was not recorded: ") +
-                                          problem_)
-                  << '\n';
+        sayProblem(QStringLiteral("the match was not recorded"));
     return done;
 }
 
@@ -239,7 +252,7 @@ bool RecordStore::keepUnfinished(const std::string& saved, const std::string& th
                    fail(q, QStringLiteral("written"));
         });
     if (!done)
-        std::cerr << qPrintable(problem_) << '\n';
+        sayProblem(QStringLiteral("the unfinished match was not kept"));
     return done;
 }
 
@@ -288,14 +301,9 @@ bool RecordStore::insert(QSqlQuery& q, const RecordedMatch& match) {
 }
 
 std::optional<RecordFigures> RecordStore::read(int recent) {
-    std::optional<RecordFigures> read = open() ? figures(recent) : std::nullopt;
-    if (!read && damaged_) {
-        setAside(QStringLiteral("damaged"));
-        open_ = false;
-        read = open() ? figures(recent) : std::nullopt;
-    }
+    std::optional<RecordFigures> read = retryingOnDamage([&] { return figures(recent); });
     if (!read)
-        std::cerr << qPrintable(problem_) << '\n';
+        sayProblem(QStringLiteral("the record could not be read"));
     return read;
 }
 

@@ -42,6 +42,10 @@ private:
     bool createSchema();
     bool setAside(const QString& why); // false when the file could not be renamed
     bool fail(const QSqlQuery& query, const QString& doing);
+    template <typename Use>
+    auto retryingOnDamage(const Use& use) -> decltype(use());
+    // The last problem, in one line on standard error.
+    void sayProblem(const QString& what) const;
     bool write(const std::vector<RecordedMatch>& matches);
     // One transaction of the statements `body` runs; rolled back when any fails.
     bool transaction(const std::function<bool(QSqlQuery&)>& body);
